@@ -7,9 +7,11 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
+#include <grp.h>
 #include <sstream>
 #include <stdexcept>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace tw_test {
@@ -39,11 +41,20 @@ TempTree::TempTree(const std::string &base)
     m_path = pattern;
 }
 
-TempTree::~TempTree() { RemoveTree(m_path); }
+TempTree::~TempTree()
+{
+    RemoveTree(m_path);
+}
 
 std::string TempTree::write(const std::string &rel, const std::string &content, mode_t mode) const
 {
     std::string full = *this / rel;
+    WriteFile(full, content, mode);
+    return full;
+}
+
+void WriteFile(const std::string &full, const std::string &content, mode_t mode)
+{
     MakeDirs(ParentOf(full));
     int fd = open(full.c_str(), O_WRONLY | O_CREAT | O_TRUNC, mode);
     if (fd < 0)
@@ -59,7 +70,6 @@ std::string TempTree::write(const std::string &rel, const std::string &content, 
     }
     close(fd);
     chmod(full.c_str(), mode);
-    return full;
 }
 
 std::string TempTree::mkdir(const std::string &rel, mode_t mode) const
@@ -136,6 +146,65 @@ void RemoveTree(const std::string &path)
     }
 }
 
+std::string ReadLink(const std::string &path)
+{
+    char buf[8192];
+    ssize_t n = readlink(path.c_str(), buf, sizeof(buf));
+    return n < 0 ? std::string() : std::string(buf, static_cast<size_t>(n));
+}
+
+dev_t DeviceOf(const std::string &path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 ? st.st_dev : static_cast<dev_t>(-1);
+}
+
+bool RunInChild(const std::function<int()> &fn, int &result)
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        return false;
+    fflush(nullptr);
+    pid_t pid = fork();
+    if (pid < 0) {
+        close(fds[0]);
+        close(fds[1]);
+        return false;
+    }
+    if (pid == 0) {
+        close(fds[0]);
+        int value = fn();
+        _exit(::write(fds[1], &value, sizeof(value)) == static_cast<ssize_t>(sizeof(value)) ? 0 : 1);
+    }
+    close(fds[1]);
+    int value = 0;
+    ssize_t n;
+    do {
+        n = read(fds[0], &value, sizeof(value));
+    } while (n < 0 && errno == EINTR);
+    close(fds[0]);
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (n != static_cast<ssize_t>(sizeof(value)) || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return false;
+    result = value;
+    return true;
+}
+
+bool RunUnprivileged(const std::function<int()> &fn, int &result)
+{
+    return RunInChild(
+        [&fn]() {
+            const uid_t kNobody = 65534;
+            if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setresgid(kNobody, kNobody, kNobody) != 0 ||
+                                   setresuid(kNobody, kNobody, kNobody) != 0 || geteuid() == 0))
+                _exit(1);
+            return fn();
+        },
+        result);
+}
+
 StderrCapture::StderrCapture() : m_saved_fd(-1), m_done(false)
 {
     char name[] = "/tmp/tw-stderr-XXXXXX";
@@ -149,7 +218,10 @@ StderrCapture::StderrCapture() : m_saved_fd(-1), m_done(false)
     close(fd);
 }
 
-StderrCapture::~StderrCapture() { Finish(); }
+StderrCapture::~StderrCapture()
+{
+    Finish();
+}
 
 std::string StderrCapture::Finish()
 {

@@ -2,6 +2,7 @@
 #ifndef TIDEWELL_TESTS_TEMP_TREE_H
 #define TIDEWELL_TESTS_TEMP_TREE_H
 
+#include <functional>
 #include <string>
 #include <sys/types.h>
 
@@ -29,12 +30,24 @@ private:
 };
 
 std::string ReadFile(const std::string &path);
-bool Exists(const std::string &path);   // lstat: a dangling link exists
-bool IsDir(const std::string &path);    // lstat: a link to a folder is no folder
+// Writes a file at an absolute path, creating parent folders.
+void WriteFile(const std::string &path, const std::string &content, mode_t mode = 0644);
+bool Exists(const std::string &path); // lstat: a dangling link exists
+bool IsDir(const std::string &path);  // lstat: a link to a folder is no folder
 bool IsSymlink(const std::string &path);
 void MakeDirs(const std::string &path, mode_t mode = 0755);
 // Removes a tree, making folders writable first (tests revoke permissions).
 void RemoveTree(const std::string &path);
+
+std::string ReadLink(const std::string &path); // empty when it is no link
+dev_t DeviceOf(const std::string &path);       // (dev_t)-1 when it cannot be examined
+
+// Runs fn in a forked child; true with fn's result in `result`, false when the
+// child died or could not report.
+bool RunInChild(const std::function<int()> &fn, int &result);
+// Like RunInChild, but a child started as root first drops to the
+// unprivileged uid/gid 65534 (no supplementary groups); false also when that fails.
+bool RunUnprivileged(const std::function<int()> &fn, int &result);
 
 // Reads everything written to stderr while the object lives.
 class StderrCapture {

@@ -1,0 +1,35 @@
+# Packs the sample client into a package archive and writes the package's INFO.
+# cmake -DCLIENT=<binary> -DSCRIPT=<start-stop> -DBUILD=<n> -DOUT_DIR=<root> [-DFORMAT=zip] -P pack.cmake
+foreach(_v CLIENT SCRIPT BUILD OUT_DIR)
+  if(NOT DEFINED ${_v})
+    message(FATAL_ERROR "pack.cmake: ${_v} is not set")
+  endif()
+endforeach()
+if(NOT DEFINED FORMAT)
+  set(FORMAT zip)
+endif()
+
+set(_info "[Version]\nmajor_version=1\nminor_version=0\nbuild_version=${BUILD}\nicon_overlay_version=1\n")
+set(_tree "${OUT_DIR}/.package-tree")
+file(REMOVE_RECURSE "${_tree}")
+file(MAKE_DIRECTORY "${_tree}/bin" "${_tree}/package" "${OUT_DIR}/package")
+file(WRITE "${_tree}/INFO" "${_info}")
+file(COPY "${CLIENT}" DESTINATION "${_tree}/bin"
+     FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+get_filename_component(_client_name "${CLIENT}" NAME)
+if(NOT _client_name STREQUAL "tidewell-backup-ui")
+  file(RENAME "${_tree}/bin/${_client_name}" "${_tree}/bin/tidewell-backup-ui")
+endif()
+file(COPY "${SCRIPT}" DESTINATION "${_tree}/package"
+     FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+set(_archive "${OUT_DIR}/package/tidewell.qpk")
+file(REMOVE "${_archive}")
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E tar cf "${_archive}" --format=${FORMAT} --mtime=2026-01-01 -- INFO bin package
+  WORKING_DIRECTORY "${_tree}" RESULT_VARIABLE _rc)
+if(NOT _rc EQUAL 0)
+  message(FATAL_ERROR "pack.cmake: packing failed (${_rc})")
+endif()
+file(WRITE "${OUT_DIR}/INFO" "${_info}")
+file(REMOVE_RECURSE "${_tree}")

@@ -1,0 +1,225 @@
+// Start-up of the installed launcher: the plug-in path line, the user's log,
+// the single-instance rule and its private rendezvous folder.
+#include "launcher_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <dirent.h>
+#include <functional>
+#include <regex>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace tw_test;
+
+namespace {
+
+bool WaitFor(const std::function<bool()> &done, int seconds = 30)
+{
+    for (int i = 0; i < seconds * 50; ++i) {
+        if (done())
+            return true;
+        usleep(20000);
+    }
+    return done();
+}
+
+std::vector<std::string> ListFolder(const std::string &path)
+{
+    std::vector<std::string> names;
+    if (DIR *dir = opendir(path.c_str())) {
+        while (struct dirent *e = readdir(dir)) {
+            std::string name = e->d_name;
+            if (name != "." && name != "..")
+                names.push_back(name);
+        }
+        closedir(dir);
+    }
+    return names;
+}
+
+bool HasLockFile(const std::string &folder)
+{
+    for (const std::string &name : ListFolder(folder))
+        if (name.size() > 5 && name.compare(name.size() - 5, 5, ".lock") == 0)
+            return true;
+    return false;
+}
+
+const char *const kDebugLevels = "launcher_debug=7\nservice_debug=4\nextractor_debug=4\nfile_op_debug=4\n";
+
+class StartupTest : public ::testing::Test {
+protected:
+    StartupTest() : pkg(tree.path()), home(tree.mkdir("home")), tmp(tree.mkdir("tmp")), marks(tree / "marks")
+    {
+        pkg.WriteInfo("3000");
+    }
+
+    ProcessOptions Env() const { return LauncherEnv(home, tmp); }
+    ProcessResult Run(const ProcessOptions &opts) const { return RunProcess({pkg.launcher()}, opts); }
+    int Marks() const { return CountLines(ReadFile(marks), "start"); }
+
+    TempTree tree;
+    PackageInstall pkg;
+    Home home;
+    std::string tmp;
+    std::string marks;
+};
+
+TEST_F(StartupTest, PrintsPluginPathOnceCreatesLogAndStartsClient)
+{
+    InstallUserCopy(home, "3000", marks);
+    ProcessResult r = Run(Env());
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(r.out, "lib path = '" + pkg.root() + "/lib/plugins'\n");
+    EXPECT_TRUE(Exists(home.log()));
+    EXPECT_EQ(Marks(), 1);
+}
+
+TEST_F(StartupTest, PluginPathFollowsTheInvocationTextually)
+{
+    InstallUserCopy(home, "3000", marks);
+    // Relative path: the folder is relative to the current directory.
+    ProcessOptions opts = Env();
+    opts.cwd = pkg.path("bin");
+    ProcessResult rel = RunProcess({"./tidewell-launcher"}, opts);
+    EXPECT_EQ(rel.exit_code, 0) << rel.err;
+    EXPECT_EQ(rel.out, "lib path = '../lib/plugins'\n");
+
+    // A bare name found on PATH: lib/plugins below the current directory's parent.
+    ProcessOptions bare = Env();
+    bare.cwd = pkg.path("bin");
+    bare.env["PATH"] = pkg.path("bin") + ":/usr/bin:/bin";
+    ProcessResult r = RunProcess({"tidewell-launcher"}, bare);
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(r.out, "lib path = '../lib/plugins'\n");
+    EXPECT_EQ(Marks(), 2);
+}
+
+TEST_F(StartupTest, SecondLauncherOfTheSameUserLogsOneLineAndLeaves)
+{
+    const std::string release = tree / "release";
+    InstallUserCopy(home, "3000", marks, release);
+    pkg.WriteLevels(kDebugLevels);
+    pid_t first = SpawnProcess({pkg.launcher()}, Env());
+    ASSERT_TRUE(WaitFor([&] { return Marks() == 1; })) << "first launcher never ran its start script";
+
+    ProcessResult second = Run(Env());
+    EXPECT_EQ(second.exit_code, 0);
+    EXPECT_EQ(second.out, "lib path = '" + pkg.root() + "/lib/plugins'\n");
+    EXPECT_TRUE(std::regex_search(
+        ReadFile(home.log()), std::regex(R"(\[DEBUG\] main\(\d+\): app has already launched, return\n)")));
+
+    // At the default levels the refused start leaves no trace at all.
+    pkg.WriteLevels("launcher_debug=4\n");
+    const std::string before = ReadFile(home.log());
+    EXPECT_EQ(Run(Env()).exit_code, 0);
+    EXPECT_EQ(ReadFile(home.log()), before);
+
+    WriteFile(release, "");
+    EXPECT_EQ(WaitProcess(first), 0);
+    EXPECT_EQ(Marks(), 1);
+}
+
+TEST_F(StartupTest, InstanceOfAKilledLauncherIsTakenOver)
+{
+    const std::string release = tree / "release";
+    InstallUserCopy(home, "3000", marks, release);
+    pid_t first = SpawnProcess({pkg.launcher()}, Env());
+    ASSERT_TRUE(WaitFor([&] { return Marks() == 1; }));
+    kill(first, SIGKILL);
+    WaitProcess(first);
+    WriteFile(release, "");
+
+    ProcessResult next = Run(Env());
+    EXPECT_EQ(next.exit_code, 0) << next.err;
+    EXPECT_EQ(Marks(), 2) << "a lock left by a killed launcher must not be obeyed";
+}
+
+TEST_F(StartupTest, LaunchersStartedTogetherLetExactlyOneProceed)
+{
+    const std::string release = tree / "release";
+    InstallUserCopy(home, "3000", marks, release);
+    pkg.WriteLevels(kDebugLevels);
+    std::vector<pid_t> pids;
+    for (int i = 0; i < 4; ++i)
+        pids.push_back(SpawnProcess({pkg.launcher()}, Env()));
+    ASSERT_TRUE(WaitFor([&] { return CountLines(ReadFile(home.log()), "app has already launched") == 3; }));
+    WriteFile(release, "");
+    for (pid_t pid : pids)
+        EXPECT_EQ(WaitProcess(pid), 0);
+    EXPECT_EQ(Marks(), 1);
+}
+
+TEST_F(StartupTest, RendezvousLiesInAFolderOnlyTheUserCanWrite)
+{
+    const std::string release = tree / "release";
+    InstallUserCopy(home, "3000", marks, release);
+    pid_t first = SpawnProcess({pkg.launcher()}, Env()); // XDG_RUNTIME_DIR unset
+    ASSERT_TRUE(WaitFor([&] { return Marks() == 1; }));
+    const std::string folder = tmp + "/tidewell-runtime-" + std::to_string(getuid());
+    struct stat st;
+    ASSERT_EQ(lstat(folder.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISDIR(st.st_mode));
+    EXPECT_EQ(st.st_uid, getuid());
+    EXPECT_EQ(st.st_mode & 077, 0u);
+    EXPECT_TRUE(HasLockFile(folder));
+    WriteFile(release, "");
+    EXPECT_EQ(WaitProcess(first), 0);
+}
+
+TEST_F(StartupTest, FoldersThatOthersOwnOrCanWriteAreRefused)
+{
+    if (getuid() != 0)
+        GTEST_SKIP() << "planting a folder owned by another user needs root";
+    const std::string release = tree / "release";
+    InstallUserCopy(home, "3000", marks, release);
+    // Another user planted the temporary-folder candidate, and the runtime
+    // folder named by the environment is world-writable.
+    const std::string planted = tmp + "/tidewell-runtime-" + std::to_string(getuid());
+    MakeDirs(planted, 0777);
+    chmod(planted.c_str(), 0777);
+    ASSERT_EQ(chown(planted.c_str(), 65534, 65534), 0);
+    const std::string open_runtime = tree.mkdir("xdg");
+    chmod(open_runtime.c_str(), 0777);
+
+    ProcessOptions opts = Env();
+    opts.env["XDG_RUNTIME_DIR"] = open_runtime;
+    pid_t first = SpawnProcess({pkg.launcher()}, opts);
+    ASSERT_TRUE(WaitFor([&] { return Marks() == 1; }));
+    EXPECT_TRUE(ListFolder(planted).empty());
+    EXPECT_TRUE(ListFolder(open_runtime).empty());
+    EXPECT_TRUE(HasLockFile(home.install() + "/.run"));
+
+    // The planted folder cannot block the user: a second launcher still meets the first.
+    pkg.WriteLevels(kDebugLevels);
+    EXPECT_EQ(Run(opts).exit_code, 0);
+    EXPECT_EQ(CountLines(ReadFile(home.log()), "app has already launched"), 1);
+    WriteFile(release, "");
+    EXPECT_EQ(WaitProcess(first), 0);
+    EXPECT_EQ(Marks(), 1);
+}
+
+TEST_F(StartupTest, HomeWithBlanksAndNonAsciiPassesThrough)
+{
+    Home odd(tree.mkdir("home dir/Ann Lee \xc3\xbc"));
+    InstallUserCopy(odd, "3000", marks);
+    ProcessResult r = RunProcess({pkg.launcher()}, LauncherEnv(odd, tmp));
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_TRUE(Exists(odd.log()));
+    EXPECT_EQ(Marks(), 1);
+}
+
+TEST_F(StartupTest, LogFolderThatCannotBeCreatedFallsBackToStandardError)
+{
+    WriteFile(home.install(), "not a folder");
+    ProcessResult r = Run(Env());
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_EQ(r.out, "lib path = '" + pkg.root() + "/lib/plugins'\n");
+    // The failed upgrade is still reported, with a timestamp, on standard error.
+    EXPECT_TRUE(std::regex_search(r.err, std::regex(R"([A-Z][a-z]{2} \d\d \d\d:\d\d:\d\d \[ERROR\] )")))
+        << r.err;
+}
+
+} // namespace

@@ -1,0 +1,43 @@
+// Running real child processes from tests: argument lists, extra environment,
+// captured output, and a tree laid out like a package installation.
+#ifndef TIDEWELL_TESTS_PROCESS_H
+#define TIDEWELL_TESTS_PROCESS_H
+
+#include <map>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace tw_test {
+
+struct ProcessResult {
+    int exit_code = -1;  // exit status, or -1 when killed by a signal
+    int term_signal = 0; // the signal that ended it, if any
+    std::string out;
+    std::string err;
+};
+
+struct ProcessOptions {
+    std::map<std::string, std::string> env; // variables set in the child
+    std::vector<std::string> unset;         // variables removed from the environment
+    std::string cwd;
+    int timeout_seconds = 120; // killed with SIGKILL after that
+};
+
+ProcessResult RunProcess(const std::vector<std::string> &argv, const ProcessOptions &opts = ProcessOptions());
+
+// Starts a child in the background; the caller waits or kills it.
+pid_t SpawnProcess(const std::vector<std::string> &argv, const ProcessOptions &opts = ProcessOptions());
+// Waits for a spawned child; returns its exit status or -1 when it was killed.
+int WaitProcess(pid_t pid, int timeout_seconds = 120);
+bool ProcessAlive(pid_t pid);
+
+// Copies the file at `from` to `to` (creating folders) and makes it executable.
+void CopyExecutable(const std::string &from, const std::string &to);
+
+// Full path of this test executable.
+std::string SelfPath();
+
+} // namespace tw_test
+
+#endif
