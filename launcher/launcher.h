@@ -48,6 +48,8 @@ private slots:
     void HandleServicce();
 
 private:
+    friend class LauncherProbe;
+
     HandlerThread *m_handler_thread;
     Service *m_service;
     QSemaphore m_sequence_done;
@@ -75,6 +77,8 @@ private slots:
     void ShowMsgBox();
 
 private:
+    friend class LauncherProbe; // tests reach the dialog and the worker's signals
+
     Worker *m_worker;
     ProcessingProgressDialog *m_progress;
     bool m_started;

@@ -1,5 +1,7 @@
 #include "launcher_runner.h"
 
+#include "archive_writer.h"
+
 #include <cstdlib>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -77,6 +79,29 @@ void InstallUserCopy(const Home &home, const std::string &build, const std::stri
     WriteFile(home.app() + "/package/start-stop", script, 0755);
 }
 
+std::string WriteClientPackage(const std::string &archive, const std::string &build,
+                               const std::string &start_script)
+{
+    ArchiveWriter writer(ArchiveFormat::Pax, ArchiveFilter::Gzip);
+    writer
+        .File("INFO", "[Version]\nmajor_version=1\nminor_version=0\nbuild_version=" + build +
+                          "\nicon_overlay_version=1\n")
+        .Dir("bin")
+        .File("bin/tidewell-backup-ui", "#!/bin/sh\nexec sleep 600\n", 0755)
+        .Dir("package")
+        .File("package/start-stop", start_script, 0755);
+    const std::string error = writer.Write(archive);
+    if (!error.empty())
+        throw std::runtime_error("cannot write " + archive + ": " + error);
+    return archive;
+}
+
+std::string MarkingStartScript(const std::string &mark_file, const std::string &seconds)
+{
+    return "#!/bin/sh\necho start >> '" + mark_file + "'\nsleep " + seconds + "\necho done >> '" + mark_file +
+           "'\n";
+}
+
 int CountLines(const std::string &text, const std::string &needle)
 {
     int count = 0;
@@ -85,8 +110,7 @@ int CountLines(const std::string &text, const std::string &needle)
         std::string::size_type end = text.find('\n', start);
         if (end == std::string::npos)
             end = text.size();
-        if (text.compare(start, end - start, needle) == 0 ||
-            text.substr(start, end - start).find(needle) != std::string::npos)
+        if (text.substr(start, end - start).find(needle) != std::string::npos)
             ++count;
         start = end + 1;
     }

@@ -50,6 +50,16 @@ ProcessOptions LauncherEnv(const Home &home, const std::string &tmpdir);
 void InstallUserCopy(const Home &home, const std::string &build, const std::string &mark_file,
                      const std::string &release_file = std::string());
 
+// Writes a client package: INFO with `build`, a client executable (a script that
+// sleeps until ended) and the given start script. Returns the archive path.
+std::string WriteClientPackage(const std::string &archive, const std::string &build,
+                               const std::string &start_script);
+
+// A start script that appends "start" to `mark_file`, then sleeps `seconds`
+// (fractions allowed) and appends "done".
+std::string MarkingStartScript(const std::string &mark_file, const std::string &seconds = "0");
+
+// Lines of `text` that contain `needle`.
 int CountLines(const std::string &text, const std::string &needle);
 
 } // namespace tw_test

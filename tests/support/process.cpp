@@ -122,6 +122,40 @@ pid_t SpawnProcess(const std::vector<std::string> &argv, const ProcessOptions &o
     return pid;
 }
 
+pid_t SpawnDetached(const std::vector<std::string> &argv, const ProcessOptions &opts)
+{
+    int fds[2];
+    if (pipe2(fds, O_CLOEXEC) != 0)
+        throw std::runtime_error("pipe failed");
+    pid_t middle = fork();
+    if (middle < 0)
+        throw std::runtime_error("fork failed");
+    if (middle == 0) {
+        setsid();
+        pid_t grandchild = SpawnProcess(argv, opts);
+        ssize_t ignored = write(fds[1], &grandchild, sizeof grandchild);
+        (void)ignored;
+        _exit(0);
+    }
+    close(fds[1]);
+    pid_t pid = -1;
+    if (read(fds[0], &pid, sizeof pid) != static_cast<ssize_t>(sizeof pid))
+        pid = -1;
+    close(fds[0]);
+    waitpid(middle, nullptr, 0);
+    return pid;
+}
+
+bool WaitGone(pid_t pid, int seconds)
+{
+    for (int i = 0; i < seconds * 100; ++i) {
+        if (!ProcessAlive(pid))
+            return true;
+        usleep(10000);
+    }
+    return !ProcessAlive(pid);
+}
+
 int WaitProcess(pid_t pid, int timeout_seconds)
 {
     const double deadline = Now() + timeout_seconds;

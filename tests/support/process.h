@@ -28,6 +28,12 @@ ProcessResult RunProcess(const std::vector<std::string> &argv, const ProcessOpti
 
 // Starts a child in the background; the caller waits or kills it.
 pid_t SpawnProcess(const std::vector<std::string> &argv, const ProcessOptions &opts = ProcessOptions());
+// Starts a process that is not our child (as a client started from a script
+// is not the launcher's): init reaps it, so it never lingers as a zombie.
+pid_t SpawnDetached(const std::vector<std::string> &argv, const ProcessOptions &opts = ProcessOptions());
+// Waits until `pid` no longer exists; false when it is still there after `seconds`.
+bool WaitGone(pid_t pid, int seconds);
+
 // Waits for a spawned child; returns its exit status or -1 when it was killed.
 int WaitProcess(pid_t pid, int timeout_seconds = 120);
 bool ProcessAlive(pid_t pid);

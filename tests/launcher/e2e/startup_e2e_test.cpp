@@ -222,4 +222,26 @@ TEST_F(StartupTest, LogFolderThatCannotBeCreatedFallsBackToStandardError)
         << r.err;
 }
 
+TEST_F(StartupTest, LanguageFollowsTheLocaleAndFallsBackToEnglish)
+{
+    InstallUserCopy(home, "3000", marks);
+    struct Case {
+        const char *locale, *code;
+    } cases[] = {{"de_AT.UTF-8", "deu"},
+                 {"zh_HK.UTF-8", "cht"},
+                 {"pt_PT.UTF-8", "ptg"},
+                 {"fi_FI.UTF-8", "enu"},
+                 {"C", "enu"}};
+    for (const Case &c : cases) {
+        ProcessOptions opts = Env();
+        opts.env["LANG"] = c.locale;
+        opts.env["LC_ALL"] = c.locale;
+        ProcessResult r = Run(opts);
+        EXPECT_EQ(r.exit_code, 0) << c.locale;
+        // The choice is reported on Qt's debug channel.
+        EXPECT_NE(r.err.find(std::string("qPrintable(qstrDef)=[") + c.code), std::string::npos)
+            << c.locale << r.err;
+    }
+}
+
 } // namespace
