@@ -52,7 +52,8 @@ TEST(LauncherShell, DialogHasTheLauncherLook)
     EXPECT_EQ(d->minimumWidth(), 400);
     EXPECT_EQ(d->maximumWidth(), 400);
     EXPECT_EQ(d->windowModality(), Qt::WindowModal);
-    EXPECT_EQ(d->styleSheet(), QString(" QProgressDialog { background-color: WhiteSmoke; \n  vertical-align: middle } "));
+    EXPECT_EQ(d->styleSheet(),
+              QString(" QProgressDialog { background-color: WhiteSmoke; \n  vertical-align: middle } "));
     EXPECT_EQ(d->font().family(), QString("Arial"));
     EXPECT_FALSE(d->isVisible());
     const Qt::WindowFlags flags = d->windowFlags();
@@ -66,8 +67,14 @@ TEST(LauncherShell, PercentagesAreIntegralAndNeverOverflow)
     struct Case {
         int total, steps, percent;
     } cases[] = {
-        {3, 1, 33},   {3, 2, 66},   {3, 3, 100}, {100, 100, 100}, {7, 0, 0},
-        {30000000, 29999999, 99}, {INT_MAX, INT_MAX, 100}, {INT_MAX, INT_MAX / 2, 49},
+        {3, 1, 33},
+        {3, 2, 66},
+        {3, 3, 100},
+        {100, 100, 100},
+        {7, 0, 0},
+        {30000000, 29999999, 99},
+        {INT_MAX, INT_MAX, 100},
+        {INT_MAX, INT_MAX / 2, 49},
     };
     for (const Case &c : cases)
         EXPECT_EQ(Launcher::Percent(c.total, c.steps), c.percent) << c.total << " " << c.steps;
@@ -124,6 +131,9 @@ TEST(LauncherShell, ShowMsgBoxShowsTheDialogAndLaunchDoneEndsTheRun)
 int main(int argc, char **argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
+    // Widget tests never need a display (test discovery runs without the test's environment).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     StrTable::InitStrTable();
     return RUN_ALL_TESTS();
