@@ -12,7 +12,9 @@ class ustring {
 public:
     typedef uint16_t uchar16_t;
     typedef size_t size_type;
-    static const size_type npos = static_cast<size_type>(-1);
+    // constexpr: implicitly inline in C++17, so odr-uses (const references,
+    // EXPECT_EQ) need no out-of-line definition.
+    static constexpr size_type npos = static_cast<size_type>(-1);
 
     enum normalization_form { NFC = 0, NFD = 1 };
 
@@ -32,7 +34,9 @@ public:
     size_type size() const { return data_len; }
     bool empty() const { return data_len == 0; }
 
-    char &operator[](size_type pos) { return data[pos]; }
+    // The writable form empties the UTF-16 cache (constant time): a write
+    // through the reference must not leave a stale UTF-16 form behind.
+    char &operator[](size_type pos) { clear_wdata(); return data[pos]; }
     const char &operator[](size_type pos) const { return data[pos]; }
 
     // Searches; the const char* overloads do the work.

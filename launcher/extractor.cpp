@@ -1,0 +1,299 @@
+#include "extractor.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <sys/stat.h>
+
+#include "adapter.h"
+#include "log.h"
+#include "strtab.h"
+
+namespace {
+
+const char *const kComp = "extractor_debug";
+const int kBlockSize = 10240;
+const int kPreparingTextId = 44;
+
+// Secure symlinks on top of the no-dot-dot check: without it an entry is
+// written through a symbolic link that an earlier entry planted (say "lib"
+// pointing into the home folder, then "lib/.bashrc").
+const int kDiskOptions = ARCHIVE_EXTRACT_UNLINK | ARCHIVE_EXTRACT_SECURE_NODOTDOT |
+                         ARCHIVE_EXTRACT_MAC_METADATA | ARCHIVE_EXTRACT_SECURE_SYMLINKS;
+
+// Keeps done * 100 within int in the dialog.
+const int64_t kMaxReportedTotal = INT_MAX / 100;
+
+struct ReaderFree {
+    void operator()(struct archive *a) const { archive_read_free(a); }
+};
+struct WriterFree {
+    void operator()(struct archive *a) const { archive_write_free(a); }
+};
+using Reader = std::unique_ptr<struct archive, ReaderFree>;
+using Writer = std::unique_ptr<struct archive, WriterFree>;
+
+const char *ErrorText(struct archive *a)
+{
+    const char *text = archive_error_string(a);
+    return text ? text : "";
+}
+
+// Registers every filter and format and opens the archive; logs the
+// failure the way Count and List report it.
+Reader OpenForWalk(const ustring &source)
+{
+    Reader reader(archive_read_new());
+    if (!reader) {
+        TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Allocate archive failed\n");
+        return nullptr;
+    }
+    archive_read_support_filter_all(reader.get());
+    archive_read_support_format_all(reader.get());
+    if (archive_read_open_filename(reader.get(), source.c_str(), kBlockSize) != ARCHIVE_OK) {
+        TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n",
+               ErrorText(reader.get()));
+        return nullptr;
+    }
+    return reader;
+}
+
+// libarchive checks an absolute path component by component from "/" on and,
+// with ARCHIVE_EXTRACT_UNLINK, removes a symbolic link it meets part-way. The
+// entries therefore go below the canonical folder, so that a user's own link on
+// the way (".TidewellBackup" kept on another disk) is followed, not deleted.
+bool CanonicalFolder(const ustring &folder, std::string *out)
+{
+    char *resolved = realpath(folder.c_str(), nullptr);
+    if (!resolved)
+        return false;
+    out->assign(resolved);
+    free(resolved);
+    return true;
+}
+
+// Devices and named pipes have no place in an application folder, and as root
+// a device node would hand the user raw access to a disk.
+bool IsSpecialFile(struct archive_entry *entry)
+{
+    if (archive_entry_hardlink(entry))
+        return false;
+    switch (archive_entry_filetype(entry)) {
+    case AE_IFCHR:
+    case AE_IFBLK:
+    case AE_IFIFO:
+    case AE_IFSOCK:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Places the entry below `base`. A hard-link target is rewritten the same way:
+// left as stored it would be resolved against the current folder.
+void PlaceBelow(struct archive_entry *entry, const std::string &base, const char *stored)
+{
+    std::string path = base + "/" + stored;
+    archive_entry_set_pathname(entry, path.c_str());
+    const char *link = archive_entry_hardlink(entry);
+    if (link) {
+        std::string link_path = base + "/" + link;
+        archive_entry_set_hardlink(entry, link_path.c_str());
+    }
+    // Set-id bits never reach the disk, whatever the writer's defaults.
+    archive_entry_set_perm(entry, archive_entry_perm(entry) & 0777);
+}
+
+void ReportProgress(int64_t total, int64_t done)
+{
+    ExtractProgress p = ScaleProgress(total, done);
+    Notify_Adapter::GetInstance().UpdateProgress(p.total, p.done);
+}
+
+} // namespace
+
+ExtractProgress ScaleProgress(int64_t total, int64_t done)
+{
+    if (total < 1)
+        total = 1;
+    if (done < 0)
+        done = 0;
+    if (done > total)
+        done = total;
+    if (total > kMaxReportedTotal) {
+        // The ratio is all the dialog shows; double keeps it without overflow.
+        done =
+            static_cast<int64_t>(static_cast<double>(done) / static_cast<double>(total) * kMaxReportedTotal);
+        total = kMaxReportedTotal;
+        if (done > total)
+            done = total;
+    }
+    return ExtractProgress{static_cast<int>(total), static_cast<int>(done)};
+}
+
+Extractor::Extractor() {}
+
+Extractor::~Extractor() {}
+
+void Extractor::SetSource(const ustring &source)
+{
+    this->source = source;
+}
+
+void Extractor::SetTarget(const ustring &target)
+{
+    this->target = target;
+}
+
+int Extractor::Count()
+{
+    if (target.empty() || source.empty()) {
+        TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Invalid argument\n");
+        return -1;
+    }
+    Reader reader = OpenForWalk(source);
+    if (!reader)
+        return -1;
+    int64_t count = 0;
+    struct archive_entry *entry = nullptr;
+    while (archive_read_next_header(reader.get(), &entry) == ARCHIVE_OK) {
+        if (count < INT_MAX)
+            ++count;
+        archive_read_data_skip(reader.get());
+    }
+    return static_cast<int>(count);
+}
+
+int Extractor::List()
+{
+    if (target.empty() || source.empty()) {
+        TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Invalid argument\n");
+        return -1;
+    }
+    Reader reader = OpenForWalk(source);
+    if (!reader)
+        return -1;
+    struct archive_entry *entry = nullptr;
+    while (archive_read_next_header(reader.get(), &entry) == ARCHIVE_OK) {
+        const char *path = archive_entry_pathname(entry);
+        std::printf("%s\n", path ? path : "");
+        archive_read_data_skip(reader.get());
+    }
+    archive_read_close(reader.get());
+    std::fflush(stdout);
+    return 0;
+}
+
+int Extractor::Extract()
+{
+    if (source.empty() || target.empty()) {
+        TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Invalid Argument\n");
+        return -1;
+    }
+    TW_LOG(Logger::L_DEBUG, kComp, "[DEBUG] extractor(%d): decompress from '%s' to '%s'\n", source.c_str(),
+           target.c_str());
+    Notify_Adapter::GetInstance().UpdateDialogText(StrTable::LoadStr(kPreparingTextId));
+
+    const int total = Count();
+    if (total <= 0) {
+        TW_LOG(Logger::L_ERR, kComp,
+               "[ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n", total);
+        return -1;
+    }
+
+    std::string base;
+    if (!CanonicalFolder(target, &base)) {
+        TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Failed to resolve target folder '%s': %s\n",
+               target.c_str(), std::strerror(errno));
+        return -1;
+    }
+
+    Reader reader(archive_read_new());
+    if (!reader) {
+        TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Allocate extractor failed\n");
+        return -1;
+    }
+    Writer writer(archive_write_disk_new());
+    if (!writer) {
+        TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Allocate extractor failed\n");
+        return -1;
+    }
+    archive_write_disk_set_options(writer.get(), kDiskOptions);
+    // The same registration as the deprecated archive_read_support_compression_all.
+    archive_read_support_filter_all(reader.get());
+    archive_read_support_format_all(reader.get());
+    if (archive_read_open_filename(reader.get(), source.c_str(), kBlockSize) != ARCHIVE_OK) {
+        TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n",
+               source.c_str(), ErrorText(reader.get()));
+        return -1;
+    }
+
+    int64_t step = 0;
+    for (;;) {
+        struct archive_entry *entry = nullptr;
+        int ret = archive_read_next_header(reader.get(), &entry);
+        if (ret == ARCHIVE_EOF)
+            return 0;
+        if (ret != ARCHIVE_OK) {
+            TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
+                   ErrorText(reader.get()));
+            return -1;
+        }
+        const char *stored = archive_entry_pathname(entry);
+        if (!stored) {
+            TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): archive_entry_pathname failed\n");
+            return -1;
+        }
+        if (IsSpecialFile(entry)) {
+            TW_LOG(Logger::L_WARNING, kComp, "[WARNING] extractor(%d): skipping special file '%s'\n", stored);
+            ReportProgress(total, ++step);
+            continue;
+        }
+        const std::string stored_copy(stored);
+        PlaceBelow(entry, base, stored_copy.c_str());
+        if (archive_read_extract2(reader.get(), entry, writer.get()) != ARCHIVE_OK) {
+            TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n",
+                   ErrorText(writer.get()));
+            return -1;
+        }
+        ReportProgress(total, ++step);
+        if (archive_write_finish_entry(writer.get()) != ARCHIVE_OK) {
+            TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
+                   ErrorText(writer.get()));
+            return -1;
+        }
+    }
+}
+
+int Extractor::copy_data(struct archive *ar, struct archive *aw)
+{
+    if (!ar || !aw) {
+        TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Invalid Argument\n");
+        return -1;
+    }
+    for (;;) {
+        const void *buff = nullptr;
+        size_t size = 0;
+        la_int64_t offset = 0;
+        int ret = archive_read_data_block(ar, &buff, &size, &offset);
+        if (ret == ARCHIVE_EOF)
+            return 0;
+        if (ret != ARCHIVE_OK) {
+            TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): archive_read_data_block failed: '%s'\n",
+                   ErrorText(ar));
+            return -1;
+        }
+        if (archive_write_data_block(aw, buff, size, offset) != ARCHIVE_OK) {
+            TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): archive_write_data_block failed: '%s'\n",
+                   ErrorText(aw));
+            return -1;
+        }
+    }
+}

@@ -1,0 +1,286 @@
+#include "tidewell-service.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSettings>
+#include <QString>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <unistd.h>
+
+#include "extractor.h"
+#include "file-op.h"
+#include "log.h"
+
+namespace {
+
+const char *const kComp = "service_debug";
+const int kMaxBackupAttempt = 9;
+
+ustring ToUtf8(const QString &text)
+{
+    return ustring(text.toUtf8().constData());
+}
+
+ustring GetAppBackupDir(const ustring &app_dir, int n)
+{
+    ustring backup = app_dir + "_tmp";
+    if (n != 0)
+        backup += std::to_string(n);
+    return backup;
+}
+
+// Fills the fields whose keys the "Version" group holds; absent keys leave
+// their field as it was.
+void ReadVersionInfo(const ustring &path, Service::VersionInfo &info)
+{
+    QSettings settings(QString::fromUtf8(path.c_str()), QSettings::IniFormat);
+    settings.beginGroup("Version");
+    const struct {
+        const char *key;
+        ustring *field;
+    } fields[] = {
+        {"major_version", &info.major_version},
+        {"minor_version", &info.minor_version},
+        {"build_version", &info.build_version},
+        {"icon_overlay_version", &info.icon_overlay_version},
+    };
+    for (const auto &f : fields) {
+        if (settings.contains(f.key))
+            *f.field = ToUtf8(settings.value(f.key, QString()).toString());
+    }
+    settings.endGroup();
+}
+
+// The backups are deleted right after an upgrade; without this flush a power
+// cut could leave the new copy with empty files and the old one already gone.
+// One syncfs covers the whole tree (and the rename before it).
+bool FlushFileSystemOf(const ustring &path)
+{
+    int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool ok = syncfs(fd) == 0;
+    int saved = errno;
+    close(fd);
+    errno = saved;
+    return ok;
+}
+
+// Pipes, sockets and devices are not copied: reading a pipe blocks forever
+// and reading a device can fill the disk.
+bool IsSpecialFile(FILE_TYPE type)
+{
+    return type == FT_FIFO || type == FT_SOCK || type == FT_DEV;
+}
+
+} // namespace
+
+Service::Service() : timeout(0) {}
+
+Service::~Service() {}
+
+void Service::SetTimeout(int timeout)
+{
+    this->timeout = timeout;
+}
+
+ustring Service::GetUserInstallPath()
+{
+    return ToUtf8(QDir::homePath());
+}
+
+// The package root is the parent of the launcher's own folder, resolved
+// textually, so a relocated package keeps working.
+ustring Service::GetRootTidewellInstallPath()
+{
+    return ToUtf8(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" + ".."));
+}
+
+ustring Service::GetRootTidewellResourceInstallPath()
+{
+    return GetRootTidewellInstallPath() + "";
+}
+
+ustring Service::GetUserTidewellInstallPath()
+{
+    return GetUserInstallPath() + "/" + ".TidewellBackup";
+}
+
+ustring Service::GetUserTidewellAppInstallPath()
+{
+    return GetUserTidewellInstallPath() + "/" + "Tidewell.app";
+}
+
+ustring Service::GetUserTidewellDataInstallPath()
+{
+    return GetUserTidewellInstallPath() + "/" + "data";
+}
+
+void Service::LoadSourceVersion()
+{
+    const ustring path = GetUserTidewellAppInstallPath() + "" + "/" + "INFO";
+    if (!IsFileExist(path, false)) {
+        TW_LOG(Logger::L_INFO, kComp, "[INFO] tidewell-service(%d): source does not exist\n");
+        return;
+    }
+    ReadVersionInfo(path, source_version);
+    TW_LOG(Logger::L_INFO, kComp, "[INFO] tidewell-service(%d): source_version = (%s, %s, %s, %s)\n",
+           source_version.major_version.c_str(), source_version.minor_version.c_str(),
+           source_version.build_version.c_str(), source_version.icon_overlay_version.c_str());
+}
+
+// A missing package INFO reads as an empty store: the fields stay empty.
+void Service::LoadTargetVersion()
+{
+    const ustring path = GetRootTidewellResourceInstallPath() + "/" + "INFO";
+    ReadVersionInfo(path, target_version);
+    TW_LOG(Logger::L_INFO, kComp, "[INFO] tidewell-service(%d): target_version = (%s, %s, %s, %s)\n",
+           target_version.major_version.c_str(), target_version.minor_version.c_str(),
+           target_version.build_version.c_str(), target_version.icon_overlay_version.c_str());
+}
+
+int Service::PrepareUserEnv()
+{
+    const ustring app = per_user_install_path;
+    ustring backup;
+    int n = 0;
+
+    if (IsFileExist(app, false)) {
+        for (;;) {
+            const ustring candidate = GetAppBackupDir(app, n);
+            if (FSRename(app, candidate, false) == 0) {
+                backup = candidate;
+                break;
+            }
+            TW_LOG(Logger::L_ERR, kComp,
+                   "[ERROR] tidewell-service(%d): failed to backup app from '%s' -> '%s'\n", app.c_str(),
+                   candidate.c_str());
+            ++n;
+            if (n > kMaxBackupAttempt) {
+                TW_LOG(Logger::L_ERR, kComp,
+                       "[ERROR] tidewell-service(%d): failed to backup app from '%s' -> '%s' at max retries, "
+                       "exiting\n",
+                       app.c_str(), candidate.c_str());
+                return -1;
+            }
+        }
+    }
+
+    if (ExtractPackage() != 0) {
+        if (backup.empty()) {
+            TW_LOG(Logger::L_ERR, kComp,
+                   "[ERROR] tidewell-service(%d): Failed to extract package, and no old installation to "
+                   "rollback\n");
+            return -1;
+        }
+        TW_LOG(Logger::L_ERR, kComp,
+               "[ERROR] tidewell-service(%d): Failed to extract package, rollback to old installation\n");
+        FSRemove(app, false);
+        FSRename(backup, app, false);
+        return -1;
+    }
+
+    TW_LOG(Logger::L_INFO, kComp,
+           "[INFO] tidewell-service(%d): user installation is ready, removing backup app\n");
+    if (!FlushFileSystemOf(app)) {
+        // Not known to be on disk: the backups stay; the next upgrade removes them.
+        TW_LOG(Logger::L_ERR, kComp,
+               "[ERROR] tidewell-service(%d): failed to flush '%s' to disk: %s, keeping backup\n",
+               app.c_str(), std::strerror(errno));
+        return 0;
+    }
+    // Every backup name, not only those tried in this run: any leftover one
+    // would make the next run take the copy for an unfinished upgrade.
+    for (int i = 0; i <= kMaxBackupAttempt; ++i)
+        FSRemove(GetAppBackupDir(app, i), false);
+    return 0;
+}
+
+int Service::ExtractPackage()
+{
+    const ustring package = GetRootTidewellResourceInstallPath() + "/package/tidewell.qpk";
+    const ustring target = GetUserTidewellAppInstallPath();
+    if (FSMKDir(target, true) < 0) {
+        TW_LOG(Logger::L_ERR, kComp, "[ERROR] tidewell-service(%d): failed to create folder: '%s'\n",
+               target.c_str());
+        return -1;
+    }
+    TW_LOG(Logger::L_INFO, kComp, "[INFO] tidewell-service(%d): extract package: '%s' -> '%s'\n",
+           package.c_str(), target.c_str());
+    Extractor extractor;
+    extractor.SetSource(package);
+    extractor.SetTarget(target);
+    return extractor.Extract();
+}
+
+void Service::RemoveAgedFolders()
+{
+    const ustring aged = GetUserTidewellInstallPath() + "/app";
+    TW_LOG(Logger::L_INFO, kComp, "[INFO] tidewell-service(%d): removing aged app folder %s\n", aged.c_str());
+    FSRemove(aged, false);
+}
+
+int Service::FSCopyPath(const ustring &src, const ustring &dest)
+{
+    TW_LOG(Logger::L_DEBUG, kComp, "[DEBUG] tidewell-service(%d): copy from '%s' to '%s'\n", src.c_str(),
+           dest.c_str());
+    _FILE_INFO_tag info;
+    if (FSStat(src, info, false) < 0) {
+        TW_LOG(Logger::L_ERR, kComp, "[ERROR] tidewell-service(%d): FSCopyPath: failed to stat source '%s'\n",
+               src.c_str());
+        return -1;
+    }
+    if (!info.isExist) {
+        TW_LOG(Logger::L_ERR, kComp,
+               "[ERROR] tidewell-service(%d): FSCopyPath: source path '%s' does not exist\n", src.c_str());
+        return -1;
+    }
+    if (IsSpecialFile(info.type)) {
+        TW_LOG(Logger::L_ERR, kComp,
+               "[ERROR] tidewell-service(%d): FSCopyPath: source '%s' is a special file\n", src.c_str());
+        return -1;
+    }
+    if (info.type != FT_DIR)
+        return FSCopy(src, dest, false);
+
+    if (FSMKDir(dest, true) < 0) {
+        TW_LOG(Logger::L_ERR, kComp,
+               "[ERROR] tidewell-service(%d): FSCopyPath: failed to create dest folder '%s'\n", dest.c_str());
+        return -1;
+    }
+    DIR_HANDLE dh;
+    if (FSOpenDir(src, 0, dh) < 0) {
+        TW_LOG(Logger::L_WARNING, kComp,
+               "[WARNING] tidewell-service(%d): FSCopyPath: failed to create handle  for src '%s' failed\n",
+               src.c_str());
+        return 0;
+    }
+    DIR_ENTRY entry;
+    while (FSReadDir(dh, entry) > 0) {
+        if (entry.name == ustring(".") || entry.name == ustring(".."))
+            continue;
+        const ustring child_src = src + "/" + entry.name;
+        const ustring child_dest = dest + "/" + entry.name;
+        if (IsSpecialFile(entry.type)) {
+            TW_LOG(Logger::L_WARNING, kComp,
+                   "[WARNING] tidewell-service(%d): FSCopyPath: skipping special file '%s'\n",
+                   child_src.c_str());
+            continue;
+        }
+        int ret =
+            entry.type == FT_DIR ? FSCopyPath(child_src, child_dest) : FSCopy(child_src, child_dest, false);
+        if (ret < 0) {
+            TW_LOG(Logger::L_ERR, kComp,
+                   "[ERROR] tidewell-service(%d): FSCopyPath: failed to copy from '%s' to '%s'\n",
+                   child_src.c_str(), child_dest.c_str());
+            FSCloseDir(dh);
+            return -1;
+        }
+    }
+    FSCloseDir(dh);
+    return 0;
+}
