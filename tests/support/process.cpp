@@ -2,12 +2,13 @@
 
 #include "temp_tree.h"
 
+#include <cctype>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
+#include <filesystem>
 #include <poll.h>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -185,12 +186,10 @@ void CopyExecutable(const std::string &from, const std::string &to)
     std::string::size_type slash = to.rfind('/');
     if (slash != std::string::npos && slash > 0)
         MakeDirs(to.substr(0, slash));
-    std::ifstream in(from, std::ios::binary);
-    std::ofstream out(to, std::ios::binary | std::ios::trunc);
-    out << in.rdbuf();
-    out.close();
-    if (!in || !out)
-        throw std::runtime_error("cannot copy " + from + " to " + to);
+    std::error_code error;
+    std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error);
+    if (error)
+        throw std::runtime_error("cannot copy " + from + " to " + to + ": " + error.message());
     chmod(to.c_str(), 0755);
 }
 
@@ -201,6 +200,32 @@ std::string SelfPath()
     if (n <= 0)
         throw std::runtime_error("readlink /proc/self/exe failed");
     return std::string(buf, static_cast<size_t>(n));
+}
+
+bool WaitUntil(const std::function<bool()> &done, int seconds)
+{
+    for (int i = 0; i < seconds * 50; ++i) {
+        if (done())
+            return true;
+        usleep(20000);
+    }
+    return done();
+}
+
+std::string WithoutLineNumbers(const std::string &log)
+{
+    std::string out;
+    for (size_t i = 0; i < log.size(); ++i) {
+        out += log[i];
+        size_t j = i + 1;
+        while (log[i] == '(' && j < log.size() && isdigit(static_cast<unsigned char>(log[j])))
+            ++j;
+        if (j > i + 1 && log.compare(j, 2, "):") == 0) {
+            out += 'N';
+            i = j - 1;
+        }
+    }
+    return out;
 }
 
 } // namespace tw_test

@@ -3,6 +3,7 @@
 #ifndef TIDEWELL_TESTS_PROCESS_H
 #define TIDEWELL_TESTS_PROCESS_H
 
+#include <functional>
 #include <map>
 #include <string>
 #include <sys/types.h>
@@ -43,6 +44,13 @@ void CopyExecutable(const std::string &from, const std::string &to);
 
 // Full path of this test executable.
 std::string SelfPath();
+
+// Polls `done` every 20 ms until it holds or `seconds` have passed.
+bool WaitUntil(const std::function<bool()> &done, int seconds = 30);
+
+// Log text with each caller's line number shown as N: "[ERROR] extractor(N): ...",
+// so tests assert everything in a line but the source line it came from.
+std::string WithoutLineNumbers(const std::string &log);
 
 } // namespace tw_test
 

@@ -205,6 +205,43 @@ bool RunUnprivileged(const std::function<int()> &fn, int &result)
         result);
 }
 
+namespace {
+
+void SnapshotInto(const std::string &dir, const std::string &rel, std::map<std::string, std::string> &out)
+{
+    DIR *d = opendir(dir.c_str());
+    if (!d)
+        return;
+    while (struct dirent *e = readdir(d)) {
+        const std::string name = e->d_name;
+        if (name == "." || name == "..")
+            continue;
+        const std::string full = dir + "/" + name;
+        const std::string key = rel.empty() ? name : rel + "/" + name;
+        struct stat st;
+        if (lstat(full.c_str(), &st) != 0)
+            continue;
+        if (S_ISDIR(st.st_mode)) {
+            out[key] = "D";
+            SnapshotInto(full, key, out);
+        } else if (S_ISLNK(st.st_mode)) {
+            out[key] = "L:" + ReadLink(full);
+        } else {
+            out[key] = "F" + std::to_string(st.st_mode & 07777) + ":" + ReadFile(full);
+        }
+    }
+    closedir(d);
+}
+
+} // namespace
+
+std::map<std::string, std::string> Snapshot(const std::string &dir)
+{
+    std::map<std::string, std::string> out;
+    SnapshotInto(dir, "", out);
+    return out;
+}
+
 StderrCapture::StderrCapture() : m_saved_fd(-1), m_done(false)
 {
     char name[] = "/tmp/tw-stderr-XXXXXX";

@@ -3,6 +3,7 @@
 #define TIDEWELL_TESTS_TEMP_TREE_H
 
 #include <functional>
+#include <map>
 #include <string>
 #include <sys/types.h>
 
@@ -48,6 +49,10 @@ bool RunInChild(const std::function<int()> &fn, int &result);
 // Like RunInChild, but a child started as root first drops to the
 // unprivileged uid/gid 65534 (no supplementary groups); false also when that fails.
 bool RunUnprivileged(const std::function<int()> &fn, int &result);
+
+// Everything below `dir`, by relative path: "D" for a folder, "L:<text>" for a
+// link, "F<mode>:<bytes>" for a file, so two trees compare byte for byte.
+std::map<std::string, std::string> Snapshot(const std::string &dir);
 
 // Reads everything written to stderr while the object lives.
 class StderrCapture {

@@ -1,4 +1,5 @@
 #include "adapter.h"
+#include "qt_app.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
@@ -13,19 +14,7 @@
 
 namespace {
 
-// Queued deliveries need an application object on the receiving (main) thread.
-class CoreAppEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { m_app = new QCoreApplication(m_argc, m_argv); }
-    void TearDown() override { delete m_app; }
-
-private:
-    int m_argc = 1;
-    char m_name[16] = "adapter_tests";
-    char *m_argv[2] = {m_name, nullptr};
-    QCoreApplication *m_app = nullptr;
-};
-::testing::Environment *const core_app_env = ::testing::AddGlobalTestEnvironment(new CoreAppEnvironment);
+::testing::Environment *const core_app_env = ::testing::AddGlobalTestEnvironment(new tw_test::CoreAppEnvironment);
 
 // Drops every connection of the adapter; true when there was one.
 bool DisconnectAll()

@@ -15,16 +15,6 @@ using namespace tw_test;
 
 namespace {
 
-bool WaitFor(const std::function<bool()> &done, int seconds = 30)
-{
-    for (int i = 0; i < seconds * 50; ++i) {
-        if (done())
-            return true;
-        usleep(20000);
-    }
-    return done();
-}
-
 std::vector<std::string> ListFolder(const std::string &path)
 {
     std::vector<std::string> names;
@@ -103,7 +93,7 @@ TEST_F(StartupTest, SecondLauncherOfTheSameUserLogsOneLineAndLeaves)
     InstallUserCopy(home, "3000", marks, release);
     pkg.WriteLevels(kDebugLevels);
     pid_t first = SpawnProcess({pkg.launcher()}, Env());
-    ASSERT_TRUE(WaitFor([&] { return Marks() == 1; })) << "first launcher never ran its start script";
+    ASSERT_TRUE(WaitUntil([&] { return Marks() == 1; })) << "first launcher never ran its start script";
 
     ProcessResult second = Run(Env());
     EXPECT_EQ(second.exit_code, 0);
@@ -127,7 +117,7 @@ TEST_F(StartupTest, InstanceOfAKilledLauncherIsTakenOver)
     const std::string release = tree / "release";
     InstallUserCopy(home, "3000", marks, release);
     pid_t first = SpawnProcess({pkg.launcher()}, Env());
-    ASSERT_TRUE(WaitFor([&] { return Marks() == 1; }));
+    ASSERT_TRUE(WaitUntil([&] { return Marks() == 1; }));
     kill(first, SIGKILL);
     WaitProcess(first);
     WriteFile(release, "");
@@ -145,7 +135,7 @@ TEST_F(StartupTest, LaunchersStartedTogetherLetExactlyOneProceed)
     std::vector<pid_t> pids;
     for (int i = 0; i < 4; ++i)
         pids.push_back(SpawnProcess({pkg.launcher()}, Env()));
-    ASSERT_TRUE(WaitFor([&] { return CountLines(ReadFile(home.log()), "app has already launched") == 3; }));
+    ASSERT_TRUE(WaitUntil([&] { return CountLines(ReadFile(home.log()), "app has already launched") == 3; }));
     WriteFile(release, "");
     for (pid_t pid : pids)
         EXPECT_EQ(WaitProcess(pid), 0);
@@ -157,7 +147,7 @@ TEST_F(StartupTest, RendezvousLiesInAFolderOnlyTheUserCanWrite)
     const std::string release = tree / "release";
     InstallUserCopy(home, "3000", marks, release);
     pid_t first = SpawnProcess({pkg.launcher()}, Env()); // XDG_RUNTIME_DIR unset
-    ASSERT_TRUE(WaitFor([&] { return Marks() == 1; }));
+    ASSERT_TRUE(WaitUntil([&] { return Marks() == 1; }));
     const std::string folder = tmp + "/tidewell-runtime-" + std::to_string(getuid());
     struct stat st;
     ASSERT_EQ(lstat(folder.c_str(), &st), 0);
@@ -187,7 +177,7 @@ TEST_F(StartupTest, FoldersThatOthersOwnOrCanWriteAreRefused)
     ProcessOptions opts = Env();
     opts.env["XDG_RUNTIME_DIR"] = open_runtime;
     pid_t first = SpawnProcess({pkg.launcher()}, opts);
-    ASSERT_TRUE(WaitFor([&] { return Marks() == 1; }));
+    ASSERT_TRUE(WaitUntil([&] { return Marks() == 1; }));
     EXPECT_TRUE(ListFolder(planted).empty());
     EXPECT_TRUE(ListFolder(open_runtime).empty());
     EXPECT_TRUE(HasLockFile(home.install() + "/.run"));

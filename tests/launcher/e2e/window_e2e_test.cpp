@@ -14,16 +14,6 @@ using namespace tw_test;
 
 namespace {
 
-bool WaitFor(const std::function<bool()> &done, int seconds = 30)
-{
-    for (int i = 0; i < seconds * 50; ++i) {
-        if (done())
-            return true;
-        usleep(20000);
-    }
-    return done();
-}
-
 class WindowTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { server.reset(new XvfbServer); }
@@ -76,7 +66,7 @@ TEST_F(WindowTest, UpgradeShowsTheDialogUntilTheLauncherEnds)
     CopyExecutable(TW_STANDIN_CLIENT, client);
     pid_t old_client = SpawnDetached(
         {client, "--pid-file", home.install() + "/ui.pid", "--on-term", "ignore", "--lifetime", "60"});
-    ASSERT_TRUE(WaitFor([&] { return Exists(home.install() + "/ui.pid"); }));
+    ASSERT_TRUE(WaitUntil([&] { return Exists(home.install() + "/ui.pid"); }));
 
     pid_t launcher = SpawnProcess({pkg.launcher()}, Env());
     const std::string window = server->WaitForWindow("Tidewell Backup");
@@ -90,6 +80,19 @@ TEST_F(WindowTest, UpgradeShowsTheDialogUntilTheLauncherEnds)
     EXPECT_TRUE(WaitGone(old_client, 5)) << "the old client must have been killed";
     EXPECT_NE(ReadFile(home.app() + "/INFO").find("build_version=3001"), std::string::npos);
     EXPECT_EQ(CountLines(Marks(), "start"), 1);
+}
+
+TEST_F(WindowTest, UpToDateCopyStartsWithoutAnyWindow)
+{
+    InstallPackage("0");
+    const std::string release = tree / "release";
+    InstallUserCopy(home, "3001", tree / "old-marks", release);
+    pid_t launcher = SpawnProcess({pkg.launcher()}, Env());
+    // The start script holds the launcher for as long as the test looks.
+    ASSERT_TRUE(WaitUntil([&] { return CountLines(ReadFile(tree / "old-marks"), "start") == 1; }));
+    EXPECT_EQ(server->WaitForWindow("Tidewell Backup", 2), "") << "no dialog without an upgrade";
+    WriteFile(release, "");
+    EXPECT_EQ(WaitProcess(launcher, 60), 0);
 }
 
 struct EarlyEnd {
@@ -107,9 +110,9 @@ TEST_P(EarlyEndTest, WorkerStillRunsToItsEnd)
     pid_t launcher = SpawnProcess({pkg.launcher()}, Env());
     const std::string window = server->WaitForWindow("Tidewell Backup");
     ASSERT_FALSE(window.empty());
-    ASSERT_TRUE(WaitFor([&] { return CountLines(Marks(), "start") == 1; })) << "the start script never ran";
+    ASSERT_TRUE(WaitUntil([&] { return CountLines(Marks(), "start") == 1; })) << "the start script never ran";
     ASSERT_TRUE(GetParam().act(*server, window));
-    EXPECT_TRUE(WaitFor([&] { return !server->WindowExists(window); }, 10)) << "the dialog stayed up";
+    EXPECT_TRUE(WaitUntil([&] { return !server->WindowExists(window); }, 10)) << "the dialog stayed up";
 
     EXPECT_EQ(WaitProcess(launcher, 60), 0);
     EXPECT_EQ(CountLines(Marks(), "done"), 1) << "the launcher ended before its start script";
@@ -148,7 +151,7 @@ protected:
         CopyExecutable(TW_STANDIN_CLIENT, client);
         pid_t old_client = SpawnDetached(
             {client, "--pid-file", home.install() + "/ui.pid", "--on-term", "ignore", "--lifetime", "2"});
-        EXPECT_TRUE(WaitFor([&] { return Exists(home.install() + "/ui.pid"); }));
+        EXPECT_TRUE(WaitUntil([&] { return Exists(home.install() + "/ui.pid"); }));
 
         ProcessOptions opts = Env();
         opts.env["LANG"] = locale;

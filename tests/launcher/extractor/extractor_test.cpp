@@ -5,6 +5,7 @@
 #include "archive_writer.h"
 #include "log.h"
 #include "strtab.h"
+#include "process.h"
 #include "temp_tree.h"
 
 #include <QObject>
@@ -46,23 +47,6 @@ private:
 };
 std::string LoggerEnvironment::log_path;
 ::testing::Environment *const logger_env = ::testing::AddGlobalTestEnvironment(new LoggerEnvironment);
-
-// Log text with each caller's line number shown as N: "[ERROR] extractor(N): ...".
-std::string WithoutLineNumbers(const std::string &log)
-{
-    std::string out;
-    for (size_t i = 0; i < log.size(); ++i) {
-        out += log[i];
-        size_t j = i + 1;
-        while (log[i] == '(' && j < log.size() && isdigit(static_cast<unsigned char>(log[j])))
-            ++j;
-        if (j > i + 1 && log.compare(j, 2, "):") == 0) {
-            out += 'N';
-            i = j - 1;
-        }
-    }
-    return out;
-}
 
 // The log text written since construction.
 class LogTail {

@@ -21,58 +21,6 @@ using namespace tw_test;
 
 namespace {
 
-// Everything below `dir`, by relative path: "D" for a folder, "L:<text>" for a
-// link, "F<mode>:<bytes>" for a file.
-void SnapshotInto(const std::string &dir, const std::string &rel, std::map<std::string, std::string> &out)
-{
-    DIR *d = opendir(dir.c_str());
-    if (!d)
-        return;
-    while (struct dirent *e = readdir(d)) {
-        const std::string name = e->d_name;
-        if (name == "." || name == "..")
-            continue;
-        const std::string full = dir + "/" + name;
-        const std::string key = rel.empty() ? name : rel + "/" + name;
-        struct stat st;
-        if (lstat(full.c_str(), &st) != 0)
-            continue;
-        if (S_ISDIR(st.st_mode)) {
-            out[key] = "D";
-            SnapshotInto(full, key, out);
-        } else if (S_ISLNK(st.st_mode)) {
-            out[key] = "L:" + ReadLink(full);
-        } else {
-            out[key] = "F" + std::to_string(st.st_mode & 07777) + ":" + ReadFile(full);
-        }
-    }
-    closedir(d);
-}
-
-std::map<std::string, std::string> Snapshot(const std::string &dir)
-{
-    std::map<std::string, std::string> out;
-    SnapshotInto(dir, "", out);
-    return out;
-}
-
-// Log text with each caller's line number shown as N: "[INFO] tidewell-service(N): ...".
-std::string WithoutLineNumbers(const std::string &log)
-{
-    std::string out;
-    for (size_t i = 0; i < log.size(); ++i) {
-        out += log[i];
-        size_t j = i + 1;
-        while (log[i] == '(' && j < log.size() && isdigit(static_cast<unsigned char>(log[j])))
-            ++j;
-        if (j > i + 1 && log.compare(j, 2, "):") == 0) {
-            out += 'N';
-            i = j - 1;
-        }
-    }
-    return out;
-}
-
 int Count(const std::string &text, const std::string &needle)
 {
     int n = 0;

@@ -1,8 +1,11 @@
 // The launcher shell on the offscreen platform: the dialog's properties, the
 // progress arithmetic and the order in which queued reports arrive.
 #include "adapter.h"
+#include "archive_writer.h"
 #include "launcher.h"
+#include "process.h"
 #include "strtab.h"
+#include "temp_tree.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -13,7 +16,10 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <cstdio>
+#include <sstream>
 
 class LauncherProbe {
 public:
@@ -126,10 +132,67 @@ TEST(LauncherShell, ShowMsgBoxShowsTheDialogAndLaunchDoneEndsTheRun)
     EXPECT_FALSE(d->isVisible());
 }
 
+// The whole sequence in a copy of this program laid out as a package
+// installation: the real worker, service and extractor report to the real slots.
+TEST(LauncherShell, BarFollowsTheEntriesUpToReady)
+{
+    tw_test::TempTree tree;
+    const std::string root = tree / "root";
+    tw_test::CopyExecutable(tw_test::SelfPath(), root + "/bin/shell_tests");
+    tw_test::WriteFile(root + "/INFO", "[Version]\nbuild_version=3001\n");
+    tw_test::ArchiveWriter archive(tw_test::ArchiveFormat::Pax, tw_test::ArchiveFilter::Gzip);
+    archive.File("INFO", "[Version]\nbuild_version=3001\n").Dir("bin").File("bin/tidewell-backup-ui", "", 0755);
+    for (int i = 0; i < 47; ++i)
+        archive.File("data/file" + std::to_string(i), std::string(100 * i, 'x'));
+    tw_test::MakeDirs(root + "/package");
+    ASSERT_EQ(archive.Write(root + "/package/tidewell.qpk"), "");
+
+    tw_test::ProcessOptions opts;
+    opts.env["HOME"] = tree.mkdir("home");
+    opts.env["QT_QPA_PLATFORM"] = "offscreen";
+    opts.env["TW_SHELL_RUN_SEQUENCE"] = "1";
+    tw_test::ProcessResult r = tw_test::RunProcess({root + "/bin/shell_tests"}, opts);
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+
+    std::vector<int> values;
+    std::string label;
+    std::istringstream lines(r.out);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("value ", 0) == 0)
+            values.push_back(std::stoi(line.substr(6)));
+        else if (line.rfind("label ", 0) == 0)
+            label = line.substr(6);
+    }
+    ASSERT_GE(values.size(), 10u) << r.out;
+    EXPECT_TRUE(std::is_sorted(values.begin(), values.end())) << r.out;
+    EXPECT_EQ(values.back(), 100);
+    EXPECT_EQ(label, "Tidewell Backup is ready.");
+}
+
+// Child side of BarFollowsTheEntriesUpToReady: runs the launcher as main does
+// and prints every value the bar takes, then the last label.
+int RunSequence(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    StrTable::InitStrTable();
+    auto *launcher = new Launcher();
+    ProcessingProgressDialog *dialog = LauncherProbe::Dialog(*launcher);
+    QObject::connect(dialog->findChild<QProgressBar *>(), &QProgressBar::valueChanged,
+                     [](int v) { printf("value %d\n", v); });
+    launcher->Run();
+    launcher->Start();
+    const int ret = app.exec();
+    printf("label %s\n", LabelOf(dialog).toUtf8().constData());
+    delete launcher;
+    return ret;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    if (qEnvironmentVariableIsSet("TW_SHELL_RUN_SEQUENCE"))
+        return RunSequence(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     // Widget tests never need a display (test discovery runs without the test's environment).
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

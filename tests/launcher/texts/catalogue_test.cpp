@@ -1,6 +1,7 @@
 // Checks the embedded translation catalogues against the string table. The checks that
 // name a language and a text are meant for translators as much as for developers.
 #include "VarnLocale.h"
+#include "qt_app.h"
 #include "strtab.h"
 
 #include <QCoreApplication>
@@ -30,19 +31,7 @@ static void PrintTo(const QString &text, std::ostream *os)
 
 namespace {
 
-// Translators need an application object.
-class CoreAppEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { m_app = new QCoreApplication(m_argc, m_argv); }
-    void TearDown() override { delete m_app; }
-
-private:
-    int m_argc = 1;
-    char m_name[16] = "catalogue_tests";
-    char *m_argv[2] = {m_name, nullptr};
-    QCoreApplication *m_app = nullptr;
-};
-::testing::Environment *const core_app_env = ::testing::AddGlobalTestEnvironment(new CoreAppEnvironment);
+::testing::Environment *const core_app_env = ::testing::AddGlobalTestEnvironment(new tw_test::CoreAppEnvironment);
 
 // ---------------------------------------------------------------------------
 // Reading the compiled catalogue format

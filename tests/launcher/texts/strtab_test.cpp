@@ -1,4 +1,5 @@
 #include "strtab.h"
+#include "qt_app.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -19,19 +20,7 @@
 
 namespace {
 
-// Translators need an application object.
-class CoreAppEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { m_app = new QCoreApplication(m_argc, m_argv); }
-    void TearDown() override { delete m_app; }
-
-private:
-    int m_argc = 1;
-    char m_name[16] = "strtab_tests";
-    char *m_argv[2] = {m_name, nullptr};
-    QCoreApplication *m_app = nullptr;
-};
-::testing::Environment *const core_app_env = ::testing::AddGlobalTestEnvironment(new CoreAppEnvironment);
+::testing::Environment *const core_app_env = ::testing::AddGlobalTestEnvironment(new tw_test::CoreAppEnvironment);
 
 // Answers only lookups made the way the table must make them: context "global", no
 // disambiguation, no plural count.

@@ -1,4 +1,4 @@
-// Tests of ustring (Part 4.1): invariants, sizing, self-reference, searches,
+// Tests of ustring: invariants, sizing, self-reference, searches,
 // conversions with their warning lines, normalisation, trimming, comparison.
 #include "ustring.h"
 
