@@ -1,4 +1,4 @@
-// UTF-8 string with a lazily built UTF-16 cache (Part 4.1).
+// UTF-8 string with a lazily built UTF-16 cache.
 //
 // The UTF-8 form (data) is primary; the UTF-16 form (wdata) is a cache that
 // is "not built" when wdata_len is 0 while data_len is not. UTF-8 mutators
@@ -23,7 +23,8 @@
 #include <vector>
 
 static_assert(sizeof(ustring::uchar16_t) == sizeof(UChar), "uchar16_t must have the size of ICU's UChar");
-static_assert(alignof(ustring::uchar16_t) == alignof(UChar), "uchar16_t must have the alignment of ICU's UChar");
+static_assert(alignof(ustring::uchar16_t) == alignof(UChar),
+              "uchar16_t must have the alignment of ICU's UChar");
 
 namespace {
 
@@ -49,8 +50,14 @@ int32_t icu_capacity(size_type cap)
     return cap > static_cast<size_type>(INT32_MAX) ? INT32_MAX : static_cast<int32_t>(cap);
 }
 
-UChar *as_uchar(uchar16_t *p) { return reinterpret_cast<UChar *>(p); }
-const UChar *as_uchar(const uchar16_t *p) { return reinterpret_cast<const UChar *>(p); }
+UChar *as_uchar(uchar16_t *p)
+{
+    return reinterpret_cast<UChar *>(p);
+}
+const UChar *as_uchar(const uchar16_t *p)
+{
+    return reinterpret_cast<const UChar *>(p);
+}
 
 // Number of units before the first zero unit, at most max.
 size_type u16_len(const uchar16_t *s, size_type max)
@@ -63,8 +70,7 @@ size_type u16_len(const uchar16_t *s, size_type max)
 
 // Whether p points into the buffer [base, base + cap). Compared as integers:
 // relational comparison of unrelated pointers is not defined.
-template <typename T>
-bool points_into(const T *p, const T *base, size_type cap)
+template <typename T> bool points_into(const T *p, const T *base, size_type cap)
 {
     const uintptr_t a = reinterpret_cast<uintptr_t>(p);
     const uintptr_t b = reinterpret_cast<uintptr_t>(base);
@@ -130,7 +136,10 @@ size_type kept_before_trailing(const char *d, size_type len, const ByteSet &set)
 // ---------------------------------------------------------------------------
 // Construction, destruction, buffers
 
-ustring::ustring() { init(); }
+ustring::ustring()
+{
+    init();
+}
 
 ustring::ustring(const char *s)
 {
@@ -429,19 +438,19 @@ ustring::size_type ustring::find_last_not_of(const char *set, size_type pos) con
 
 // The other overloads: a byte is the one-byte text holding it (a zero byte is
 // the empty text); ustring and std::string give their bytes up to a zero byte.
-#define TW_USTRING_SEARCH_OVERLOADS(name)                                                \
-    ustring::size_type ustring::name(char c, size_type pos) const                        \
-    {                                                                                    \
-        const char text[2] = {c, 0};                                                     \
-        return name(text, pos);                                                          \
-    }                                                                                    \
-    ustring::size_type ustring::name(const ustring &s, size_type pos) const              \
-    {                                                                                    \
-        return name(s.c_str(), pos);                                                     \
-    }                                                                                    \
-    ustring::size_type ustring::name(const std::string &s, size_type pos) const          \
-    {                                                                                    \
-        return name(s.c_str(), pos);                                                     \
+#define TW_USTRING_SEARCH_OVERLOADS(name)                                                                    \
+    ustring::size_type ustring::name(char c, size_type pos) const                                            \
+    {                                                                                                        \
+        const char text[2] = {c, 0};                                                                         \
+        return name(text, pos);                                                                              \
+    }                                                                                                        \
+    ustring::size_type ustring::name(const ustring &s, size_type pos) const                                  \
+    {                                                                                                        \
+        return name(s.c_str(), pos);                                                                         \
+    }                                                                                                        \
+    ustring::size_type ustring::name(const std::string &s, size_type pos) const                              \
+    {                                                                                                        \
+        return name(s.c_str(), pos);                                                                         \
     }
 
 TW_USTRING_SEARCH_OVERLOADS(find)
@@ -456,7 +465,10 @@ TW_USTRING_SEARCH_OVERLOADS(find_last_not_of)
 // ---------------------------------------------------------------------------
 // Appending and assigning UTF-8
 
-ustring &ustring::append(const char *s) { return append(s, npos); }
+ustring &ustring::append(const char *s)
+{
+    return append(s, npos);
+}
 
 ustring &ustring::append(const char *s, size_type len)
 {
@@ -515,7 +527,10 @@ ustring &ustring::append(char c, size_type n)
     return *this;
 }
 
-ustring &ustring::assign(const char *s) { return assign(s, npos); }
+ustring &ustring::assign(const char *s)
+{
+    return assign(s, npos);
+}
 
 ustring &ustring::assign(const char *s, size_type len)
 {
@@ -575,7 +590,10 @@ ustring &ustring::assign(char c, size_type n)
 // ---------------------------------------------------------------------------
 // Appending and assigning UTF-16
 
-ustring &ustring::append(const uchar16_t *s) { return append(s, npos); }
+ustring &ustring::append(const uchar16_t *s)
+{
+    return append(s, npos);
+}
 
 ustring &ustring::append(const uchar16_t *s, size_type len)
 {
@@ -622,7 +640,10 @@ ustring &ustring::append(uchar16_t c, size_type n)
     return *this;
 }
 
-ustring &ustring::assign(const uchar16_t *s) { return assign(s, npos); }
+ustring &ustring::assign(const uchar16_t *s)
+{
+    return assign(s, npos);
+}
 
 ustring &ustring::assign(const uchar16_t *s, size_type len)
 {
@@ -667,19 +688,55 @@ ustring &ustring::assign(uchar16_t c, size_type n)
 // ---------------------------------------------------------------------------
 // Operators += and =
 
-ustring &ustring::operator+=(const char *s) { return append(s); }
-ustring &ustring::operator+=(const std::string &x) { return append(x, 0, npos); }
-ustring &ustring::operator+=(const ustring &x) { return append(x, 0, npos); }
-ustring &ustring::operator+=(char c) { return append(c, 1); }
-ustring &ustring::operator+=(const uchar16_t *s) { return append(s); }
-ustring &ustring::operator+=(uchar16_t c) { return append(c, 1); }
+ustring &ustring::operator+=(const char *s)
+{
+    return append(s);
+}
+ustring &ustring::operator+=(const std::string &x)
+{
+    return append(x, 0, npos);
+}
+ustring &ustring::operator+=(const ustring &x)
+{
+    return append(x, 0, npos);
+}
+ustring &ustring::operator+=(char c)
+{
+    return append(c, 1);
+}
+ustring &ustring::operator+=(const uchar16_t *s)
+{
+    return append(s);
+}
+ustring &ustring::operator+=(uchar16_t c)
+{
+    return append(c, 1);
+}
 
-ustring &ustring::operator=(const char *s) { return assign(s); }
-ustring &ustring::operator=(const std::string &x) { return assign(x, 0, npos); }
-ustring &ustring::operator=(const ustring &x) { return assign(x, 0, npos); }
-ustring &ustring::operator=(char c) { return assign(c, 1); }
-ustring &ustring::operator=(const uchar16_t *s) { return assign(s); }
-ustring &ustring::operator=(uchar16_t c) { return assign(c, 1); }
+ustring &ustring::operator=(const char *s)
+{
+    return assign(s);
+}
+ustring &ustring::operator=(const std::string &x)
+{
+    return assign(x, 0, npos);
+}
+ustring &ustring::operator=(const ustring &x)
+{
+    return assign(x, 0, npos);
+}
+ustring &ustring::operator=(char c)
+{
+    return assign(c, 1);
+}
+ustring &ustring::operator=(const uchar16_t *s)
+{
+    return assign(s);
+}
+ustring &ustring::operator=(uchar16_t c)
+{
+    return assign(c, 1);
+}
 
 // ---------------------------------------------------------------------------
 // Other operations
@@ -728,7 +785,10 @@ ustring &ustring::ltrim(const char *list)
     return *this;
 }
 
-ustring &ustring::ltrim(const ustring &list) { return ltrim(list.c_str()); }
+ustring &ustring::ltrim(const ustring &list)
+{
+    return ltrim(list.c_str());
+}
 
 ustring &ustring::rtrim(const char *list)
 {
@@ -742,7 +802,10 @@ ustring &ustring::rtrim(const char *list)
     return *this;
 }
 
-ustring &ustring::rtrim(const ustring &list) { return rtrim(list.c_str()); }
+ustring &ustring::rtrim(const ustring &list)
+{
+    return rtrim(list.c_str());
+}
 
 ustring &ustring::trim(const char *list)
 {
@@ -754,7 +817,10 @@ ustring &ustring::trim(const char *list)
     return ltrim(list).rtrim(list);
 }
 
-ustring &ustring::trim(const ustring &list) { return trim(list.c_str()); }
+ustring &ustring::trim(const ustring &list)
+{
+    return trim(list.c_str());
+}
 
 int ustring::compare(const ustring &a, const ustring &b, bool caseless)
 {
@@ -774,7 +840,10 @@ int ustring::compare(const ustring &a, const ustring &b, bool caseless)
     }
 }
 
-int ustring::compare(const ustring &str) const { return compare(*this, str, false); }
+int ustring::compare(const ustring &str) const
+{
+    return compare(*this, str, false);
+}
 
 int ustring::compare(const ustring &str, size_type n) const
 {
@@ -829,7 +898,10 @@ ustring ustring::normalize(const ustring &x, normalization_form n)
     return result;
 }
 
-ustring ustring::normalize(normalization_form n) const { return normalize(*this, n); }
+ustring ustring::normalize(normalization_form n) const
+{
+    return normalize(*this, n);
+}
 
 bool ustring::is_valid(const ustring &x)
 {
@@ -844,13 +916,31 @@ bool ustring::is_valid(const ustring &x)
 // ---------------------------------------------------------------------------
 // Free functions
 
-bool operator<(const ustring &a, const ustring &b) { return ustring::compare(a, b, false) < 0; }
-bool operator>(const ustring &a, const ustring &b) { return ustring::compare(a, b, false) > 0; }
+bool operator<(const ustring &a, const ustring &b)
+{
+    return ustring::compare(a, b, false) < 0;
+}
+bool operator>(const ustring &a, const ustring &b)
+{
+    return ustring::compare(a, b, false) > 0;
+}
 // Formed from > and < with the operands exchanged; equal strings give true.
-bool operator<=(const ustring &a, const ustring &b) { return !(b < a); }
-bool operator>=(const ustring &a, const ustring &b) { return !(b > a); }
-bool operator==(const ustring &a, const ustring &b) { return ustring::compare(a, b, false) == 0; }
-bool operator!=(const ustring &a, const ustring &b) { return ustring::compare(a, b, false) != 0; }
+bool operator<=(const ustring &a, const ustring &b)
+{
+    return !(b < a);
+}
+bool operator>=(const ustring &a, const ustring &b)
+{
+    return !(b > a);
+}
+bool operator==(const ustring &a, const ustring &b)
+{
+    return ustring::compare(a, b, false) == 0;
+}
+bool operator!=(const ustring &a, const ustring &b)
+{
+    return ustring::compare(a, b, false) != 0;
+}
 
 ustring operator+(const ustring &a, const ustring &b)
 {
@@ -887,9 +977,15 @@ ustring operator+(const ustring &a, ustring::uchar16_t b)
     return r;
 }
 
-void swap(ustring &a, ustring &b) { a.swap(b); }
+void swap(ustring &a, ustring &b)
+{
+    a.swap(b);
+}
 
-std::ostream &operator<<(std::ostream &os, const ustring &s) { return os << s.c_str(); }
+std::ostream &operator<<(std::ostream &os, const ustring &s)
+{
+    return os << s.c_str();
+}
 
 std::istream &operator>>(std::istream &is, ustring &s)
 {

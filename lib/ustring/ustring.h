@@ -36,7 +36,11 @@ public:
 
     // The writable form empties the UTF-16 cache (constant time): a write
     // through the reference must not leave a stale UTF-16 form behind.
-    char &operator[](size_type pos) { clear_wdata(); return data[pos]; }
+    char &operator[](size_type pos)
+    {
+        clear_wdata();
+        return data[pos];
+    }
     const char &operator[](size_type pos) const { return data[pos]; }
 
     // Searches; the const char* overloads do the work.

@@ -14,7 +14,8 @@
 
 namespace {
 
-::testing::Environment *const core_app_env = ::testing::AddGlobalTestEnvironment(new tw_test::CoreAppEnvironment);
+::testing::Environment *const core_app_env =
+    ::testing::AddGlobalTestEnvironment(new tw_test::CoreAppEnvironment);
 
 // Drops every connection of the adapter; true when there was one.
 bool DisconnectAll()

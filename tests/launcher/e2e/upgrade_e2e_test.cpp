@@ -17,7 +17,8 @@ const char *const kLevels = "launcher_debug=7\nservice_debug=7\nextractor_debug=
 
 std::string Info(const std::string &build)
 {
-    return "[Version]\nmajor_version=1\nminor_version=0\nbuild_version=" + build + "\nicon_overlay_version=1\n";
+    return "[Version]\nmajor_version=1\nminor_version=0\nbuild_version=" + build +
+           "\nicon_overlay_version=1\n";
 }
 
 class UpgradeTest : public ::testing::Test {

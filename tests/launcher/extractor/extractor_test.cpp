@@ -4,8 +4,8 @@
 #include "adapter.h"
 #include "archive_writer.h"
 #include "log.h"
-#include "strtab.h"
 #include "process.h"
+#include "strtab.h"
 #include "temp_tree.h"
 
 #include <QObject>

@@ -141,7 +141,9 @@ TEST(LauncherShell, BarFollowsTheEntriesUpToReady)
     tw_test::CopyExecutable(tw_test::SelfPath(), root + "/bin/shell_tests");
     tw_test::WriteFile(root + "/INFO", "[Version]\nbuild_version=3001\n");
     tw_test::ArchiveWriter archive(tw_test::ArchiveFormat::Pax, tw_test::ArchiveFilter::Gzip);
-    archive.File("INFO", "[Version]\nbuild_version=3001\n").Dir("bin").File("bin/tidewell-backup-ui", "", 0755);
+    archive.File("INFO", "[Version]\nbuild_version=3001\n")
+        .Dir("bin")
+        .File("bin/tidewell-backup-ui", "", 0755);
     for (int i = 0; i < 47; ++i)
         archive.File("data/file" + std::to_string(i), std::string(100 * i, 'x'));
     tw_test::MakeDirs(root + "/package");

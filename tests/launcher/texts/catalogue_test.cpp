@@ -31,7 +31,8 @@ static void PrintTo(const QString &text, std::ostream *os)
 
 namespace {
 
-::testing::Environment *const core_app_env = ::testing::AddGlobalTestEnvironment(new tw_test::CoreAppEnvironment);
+::testing::Environment *const core_app_env =
+    ::testing::AddGlobalTestEnvironment(new tw_test::CoreAppEnvironment);
 
 // ---------------------------------------------------------------------------
 // Reading the compiled catalogue format

@@ -1,5 +1,5 @@
-#include "strtab.h"
 #include "qt_app.h"
+#include "strtab.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -20,7 +20,8 @@
 
 namespace {
 
-::testing::Environment *const core_app_env = ::testing::AddGlobalTestEnvironment(new tw_test::CoreAppEnvironment);
+::testing::Environment *const core_app_env =
+    ::testing::AddGlobalTestEnvironment(new tw_test::CoreAppEnvironment);
 
 // Answers only lookups made the way the table must make them: context "global", no
 // disambiguation, no plural count.

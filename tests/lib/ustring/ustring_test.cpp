@@ -55,7 +55,10 @@ std::vector<U16> units(const U16 *p)
     return v;
 }
 
-std::vector<U16> units(std::initializer_list<U16> l) { return std::vector<U16>(l); }
+std::vector<U16> units(std::initializer_list<U16> l)
+{
+    return std::vector<U16>(l);
+}
 
 // Checks the invariants that hold after every operation.
 void expect_sound(const ustring &s)
@@ -120,8 +123,8 @@ size_t count_warnings(const std::string &text, const std::string &function)
     return n;
 }
 
-const char kE_acute[] = "\xC3\xA9";         // U+00E9
-const char kE_combining[] = "e\xCC\x81";    // U+0065 U+0301
+const char kE_acute[] = "\xC3\xA9";      // U+00E9
+const char kE_combining[] = "e\xCC\x81"; // U+0065 U+0301
 
 } // namespace
 
@@ -193,11 +196,10 @@ TEST(UstringSizing, GrowsToTheExactNeedAndShrinksBelowHalf)
     };
     // Capacity after each assignment, starting from a new string (4 bytes).
     const Step steps[] = {
-        {"ab", 4},        // need 3: fits, 3 >= 2
-        {"abcd", 5},      // need 5: grows exactly
-        {"abcdefghi", 10},
-        {"abcd", 10},     // need 5 >= 10 >> 1: kept
-        {"abc", 4},       // need 4 < 5: shrinks exactly
+        {"ab", 4},                       // need 3: fits, 3 >= 2
+        {"abcd", 5},                     // need 5: grows exactly
+        {"abcdefghi", 10}, {"abcd", 10}, // need 5 >= 10 >> 1: kept
+        {"abc", 4},                      // need 4 < 5: shrinks exactly
     };
     ustring s;
     for (const Step &step : steps) {
@@ -240,10 +242,10 @@ TEST(UstringSizing, OverflowingSizesThrowBadAllocAndKeepTheString)
     ustring s("abc");
     s.c_str_utf16();
     const Layout before = peek(s);
-    EXPECT_THROW(s.append('x', npos), std::bad_alloc);        // data_len + n + 1 wraps
-    EXPECT_THROW(s.append('x', npos - 3), std::bad_alloc);    // sums to exactly npos + 1
-    EXPECT_THROW(s.append('x', npos / 2), std::bad_alloc);    // no possible buffer
-    EXPECT_THROW(s.assign('x', npos), std::bad_alloc);        // n + 1 wraps
+    EXPECT_THROW(s.append('x', npos), std::bad_alloc);     // data_len + n + 1 wraps
+    EXPECT_THROW(s.append('x', npos - 3), std::bad_alloc); // sums to exactly npos + 1
+    EXPECT_THROW(s.append('x', npos / 2), std::bad_alloc); // no possible buffer
+    EXPECT_THROW(s.assign('x', npos), std::bad_alloc);     // n + 1 wraps
     EXPECT_THROW(s.append(static_cast<U16>('x'), npos), std::bad_alloc);
     EXPECT_THROW(s.append(static_cast<U16>('x'), npos / 2), std::bad_alloc);
     EXPECT_THROW(s.append(static_cast<U16>('x'), npos / 4), std::bad_alloc); // 2 x units wraps
@@ -441,7 +443,8 @@ TEST(UstringAppend, LoneSurrogateEmptiesTheStringWithOneWarning)
     EXPECT_EQ(s.length(), 0u);
     EXPECT_STREQ(s.c_str(), "");
     EXPECT_EQ(count_warnings(err, "u_strToUTF8"), 1u);
-    EXPECT_EQ(err.rfind("Warning: u_strToUTF8: error code 10 at line ", 0), 0u) << err; // U_INVALID_CHAR_FOUND
+    EXPECT_EQ(err.rfind("Warning: u_strToUTF8: error code 10 at line ", 0), 0u)
+        << err; // U_INVALID_CHAR_FOUND
     expect_sound(s);
 }
 
@@ -518,7 +521,8 @@ TEST(UstringSelf, AssigningAStringToItselfLeavesItUnchanged)
         void (*op)(ustring &);
     };
     const Case cases[] = {
-        {"= ustring", [](ustring &s) {
+        {"= ustring",
+         [](ustring &s) {
              ustring &alias = s;
              s = alias;
          }},
@@ -762,10 +766,10 @@ TEST(UstringCompare, BytesAndCaseFolding)
         {"", "", false, 0},
         {"ab", "abc", false, -1},
         {"abc", "ab", true, 1},
-        {"[", "a", true, -1},   // 0x5B stays, 'a' is 0x61
+        {"[", "a", true, -1}, // 0x5B stays, 'a' is 0x61
         {"[", "A", false, 1},
-        {"z", "\xC3\xA9", false, -1},            // unsigned bytes: code-point order
-        {"\xC3\xA9", "\xC3\x89", true, 1},       // U+00E9 vs U+00C9: no non-ASCII folding
+        {"z", "\xC3\xA9", false, -1},      // unsigned bytes: code-point order
+        {"\xC3\xA9", "\xC3\x89", true, 1}, // U+00E9 vs U+00C9: no non-ASCII folding
         {"\xC3\xA9", "\xC3\x89", false, 1},
     };
     for (const Case &c : cases) {
@@ -849,10 +853,10 @@ TEST(UstringValid, Table)
         {"\xC3\xA9", true},
         {"\xF0\x9F\x98\x80", true},
         {"\xFF", false},
-        {"a\xC3", false},             // truncated sequence
-        {"\xC0\xAF", false},          // overlong '/'
-        {"\xED\xA0\x80", false},      // encoded surrogate
-        {"\xF4\x90\x80\x80", false},  // beyond U+10FFFF
+        {"a\xC3", false},            // truncated sequence
+        {"\xC0\xAF", false},         // overlong '/'
+        {"\xED\xA0\x80", false},     // encoded surrogate
+        {"\xF4\x90\x80\x80", false}, // beyond U+10FFFF
     };
     tw_test::StderrCapture capture; // is_valid never warns
     for (const Case &c : cases)
