@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <map>
 #include <string>
 #include <sys/stat.h>
@@ -83,9 +84,19 @@ inline int Config::read(const ustring &path)
 {
     if (path.empty())
         return -1;
-    FILE *fp = fopen(path.c_str(), "r");
-    if (!fp)
+    // Only a regular file: a pipe in its place would block the open for good,
+    // and a device could be read without end. Anything else that opens is as
+    // untrustworthy as a file that cannot be read.
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return -1;
+    struct stat st;
+    FILE *fp = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? fdopen(fd, "r") : nullptr;
+    if (!fp) {
+        ::close(fd);
+        store.clear();
+        return -1;
+    }
 
     int result = 0;
     char line[max_line + 2];

@@ -46,6 +46,25 @@ const char *ErrorText(struct archive *a)
     return text ? text : "";
 }
 
+// A tar reader stops at the end marker, and so before the compressor's own
+// check behind the padding: a flipped byte in stored data would pass unseen.
+// Reading on to the end of the stream lets the xz and zstd checks run. (The
+// gzip reader verifies no checksum at all; packages are zip, whose entries
+// carry their own.) An entry past a second end marker is extracted too.
+void ReadToStreamEnd(struct archive *reader)
+{
+    // Without the option (an older libarchive) reading simply stops as before.
+    archive_read_set_format_option(reader, "tar", "read_concatenated_archives", "1");
+}
+
+// Text of the failure behind archive_read_extract2: libarchive copies the
+// writer's error to the reader, and the writer's may be empty by then.
+const char *ExtractErrorText(struct archive *reader, struct archive *writer)
+{
+    const char *text = ErrorText(writer);
+    return *text ? text : ErrorText(reader);
+}
+
 // Registers every filter and format and opens the archive; logs the
 // failure the way Count and List report it.
 Reader OpenForWalk(const ustring &source)
@@ -57,6 +76,7 @@ Reader OpenForWalk(const ustring &source)
     }
     archive_read_support_filter_all(reader.get());
     archive_read_support_format_all(reader.get());
+    ReadToStreamEnd(reader.get()); // counts what Extract will write
     if (archive_read_open_filename(reader.get(), source.c_str(), kBlockSize) != ARCHIVE_OK) {
         TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n",
                ErrorText(reader.get()));
@@ -97,15 +117,17 @@ bool IsSpecialFile(struct archive_entry *entry)
 }
 
 // Places the entry below `base`. A hard-link target is rewritten the same way:
-// left as stored it would be resolved against the current folder.
-void PlaceBelow(struct archive_entry *entry, const std::string &base, const char *stored)
+// left as stored it would be resolved against the current folder. `scratch`
+// is the caller's, so that its buffer serves every entry without reallocating.
+void PlaceBelow(struct archive_entry *entry, const std::string &base, const char *stored,
+                std::string &scratch)
 {
-    std::string path = base + "/" + stored;
-    archive_entry_set_pathname(entry, path.c_str());
+    scratch.assign(base).append(1, '/').append(stored);
+    archive_entry_set_pathname(entry, scratch.c_str());
     const char *link = archive_entry_hardlink(entry);
     if (link) {
-        std::string link_path = base + "/" + link;
-        archive_entry_set_hardlink(entry, link_path.c_str());
+        scratch.assign(base).append(1, '/').append(link);
+        archive_entry_set_hardlink(entry, scratch.c_str());
     }
     // Set-id bits never reach the disk, whatever the writer's defaults.
     archive_entry_set_perm(entry, archive_entry_perm(entry) & 0777);
@@ -229,6 +251,7 @@ int Extractor::Extract()
     // The same registration as the deprecated archive_read_support_compression_all.
     archive_read_support_filter_all(reader.get());
     archive_read_support_format_all(reader.get());
+    ReadToStreamEnd(reader.get());
     if (archive_read_open_filename(reader.get(), source.c_str(), kBlockSize) != ARCHIVE_OK) {
         TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n",
                source.c_str(), ErrorText(reader.get()));
@@ -236,6 +259,7 @@ int Extractor::Extract()
     }
 
     int64_t step = 0;
+    std::string placed;
     for (;;) {
         struct archive_entry *entry = nullptr;
         int ret = archive_read_next_header(reader.get(), &entry);
@@ -256,11 +280,10 @@ int Extractor::Extract()
             ReportProgress(total, ++step);
             continue;
         }
-        const std::string stored_copy(stored);
-        PlaceBelow(entry, base, stored_copy.c_str());
+        PlaceBelow(entry, base, stored, placed);
         if (archive_read_extract2(reader.get(), entry, writer.get()) != ARCHIVE_OK) {
             TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n",
-                   ErrorText(writer.get()));
+                   ExtractErrorText(reader.get(), writer.get()));
             return -1;
         }
         ReportProgress(total, ++step);

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "extractor.h"
@@ -37,6 +38,15 @@ ustring GetAppBackupDir(const ustring &app_dir, int n)
 // their field as it was.
 void ReadVersionInfo(const ustring &path, Service::VersionInfo &info)
 {
+    // A pipe or a device in the file's place would block the reading for good.
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0)
+        return; // read as an empty store
+    if (!S_ISREG(st.st_mode)) {
+        TW_LOG(Logger::L_WARNING, kComp,
+               "[WARNING] tidewell-service(%d): '%s' is no regular file, not read\n", path.c_str());
+        return;
+    }
     QSettings settings(QString::fromUtf8(path.c_str()), QSettings::IniFormat);
     settings.beginGroup("Version");
     const struct {

@@ -66,6 +66,15 @@ std::string CanonicalPath(const std::string &path)
     return result;
 }
 
+std::vector<std::string> AsGivenAndCanonical(const ustring &dir)
+{
+    std::vector<std::string> dirs{dir.c_str()};
+    std::string canonical = CanonicalPath(dir.c_str());
+    if (!canonical.empty() && canonical != dirs[0])
+        dirs.push_back(canonical);
+    return dirs;
+}
+
 // /proc/PID/cmdline: the arguments, each ended by a zero byte.
 bool AnyArgumentInside(const std::string &cmdline, const std::vector<std::string> &dirs)
 {
@@ -104,12 +113,10 @@ bool ParseClientPid(const char *text, pid_t *pid)
     return true;
 }
 
-ClientCheck CheckClientProcess(pid_t pid, const ustring &install_dir)
+ClientCheck CheckClientProcess(pid_t pid, const ustring &install_dir, const ustring &script_dir)
 {
-    std::vector<std::string> dirs{install_dir.c_str()};
-    std::string canonical = CanonicalPath(install_dir.c_str());
-    if (!canonical.empty() && canonical != dirs[0])
-        dirs.push_back(canonical);
+    const std::vector<std::string> dirs = AsGivenAndCanonical(install_dir);
+    const std::vector<std::string> script_dirs = script_dir.empty() ? dirs : AsGivenAndCanonical(script_dir);
 
     const std::string proc = "/proc/" + std::to_string(pid);
     bool answered = false;
@@ -123,7 +130,7 @@ ClientCheck CheckClientProcess(pid_t pid, const ustring &install_dir)
     std::string cmdline;
     if (ReadWholeFile(proc + "/cmdline", &cmdline) && !cmdline.empty()) {
         answered = true;
-        if (AnyArgumentInside(cmdline, dirs))
+        if (AnyArgumentInside(cmdline, script_dirs))
             return CC_CLIENT;
     }
     return answered ? CC_OTHER : CC_UNKNOWN;

@@ -19,9 +19,12 @@ enum ClientCheck {
 bool ParseClientPid(const char *text, pid_t *pid);
 
 // Whether process `pid` runs a program inside `install_dir`: its executable,
-// or one of its absolute arguments (a client started through an interpreter).
-// The folder is compared as given and in its canonical form, since /proc shows
-// resolved paths while arguments keep the spelling they were started with.
-ClientCheck CheckClientProcess(pid_t pid, const ustring &install_dir);
+// or one of its absolute arguments inside `script_dir` (a client started
+// through an interpreter; `install_dir` when empty). The arguments are held to
+// the narrower folder: any program may name a file of the installation folder,
+// as a viewer of the launcher's log does, without being the client.
+// The folders are compared as given and in their canonical form, since /proc
+// shows resolved paths while arguments keep the spelling they were started with.
+ClientCheck CheckClientProcess(pid_t pid, const ustring &install_dir, const ustring &script_dir = ustring());
 
 #endif

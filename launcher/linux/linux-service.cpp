@@ -49,7 +49,7 @@ ustring LeftoverBackup(const ustring &app_path)
 }
 
 // SIGTERM, up to five probes one second apart, then SIGKILL.
-void TerminateClient(pid_t pid, const ustring &install_dir)
+void TerminateClient(pid_t pid, const ustring &install_dir, const ustring &app_dir)
 {
     if (kill(pid, SIGTERM) != 0) {
         const int err = errno;
@@ -64,7 +64,7 @@ void TerminateClient(pid_t pid, const ustring &install_dir)
         sleep(1);
     }
     // The id may have been handed on while we waited.
-    if (CheckClientProcess(pid, install_dir) == CC_OTHER) {
+    if (CheckClientProcess(pid, install_dir, app_dir) == CC_OTHER) {
         TW_LOG(Logger::L_NOTICE, kComponent,
                "[NOTE] linux/linux-service(%d): pid %d runs no program from '%s' any more, no SIGKILL sent\n",
                static_cast<int>(pid), install_dir.c_str());
@@ -172,14 +172,21 @@ void LinuxService::StopService()
                static_cast<int>(pid), pid_path.c_str());
         return;
     }
+    // The user's client is never the system's first process, whatever /proc says of it.
+    if (pid == 1) {
+        TW_LOG(Logger::L_NOTICE, kComponent,
+               "[NOTE] linux/linux-service(%d): pid 1 in '%s' is the init process, no signal sent\n",
+               pid_path.c_str());
+        return;
+    }
     // A pid file left by a crash may name a number reused by another program.
-    if (CheckClientProcess(pid, install_dir) == CC_OTHER) {
+    if (CheckClientProcess(pid, install_dir, per_user_install_path) == CC_OTHER) {
         TW_LOG(Logger::L_NOTICE, kComponent,
                "[NOTE] linux/linux-service(%d): pid %d in '%s' runs no program from '%s', no signal sent\n",
                static_cast<int>(pid), pid_path.c_str(), install_dir.c_str());
         return;
     }
-    TerminateClient(pid, install_dir);
+    TerminateClient(pid, install_dir, per_user_install_path);
 }
 
 void LinuxService::PostUpgrade()

@@ -339,6 +339,16 @@ int MoveAcrossDevices(const ustring &from, const ustring &to, bool do_case_check
 
 int RemoveEntryAt(int parent_fd, const char *name, const ustring &full);
 
+// A folder of one's own without read, search or write permission for its
+// owner cannot be emptied; being removed anyway, it is opened up first (and
+// stays so if the removal fails later). Folders of others are left as they
+// are. AT_SYMLINK_NOFOLLOW: a link put in the folder's place is not followed.
+void OpenUpOwnFolder(int parent_fd, const char *name, const struct stat &st)
+{
+    if (st.st_uid == geteuid() && (st.st_mode & S_IRWXU) != S_IRWXU)
+        fchmodat(parent_fd, name, (st.st_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW);
+}
+
 // Removes everything inside the open folder dir_fd (which it takes over). Every
 // step is relative to an open folder, so no symbolic link is followed, not even
 // one that replaces a folder while the walk runs.
@@ -376,6 +386,7 @@ int RemoveEntryAt(int parent_fd, const char *name, const ustring &full)
         return errno == ENOENT ? 0 : -1;
     if (!S_ISDIR(st.st_mode))
         return unlinkat(parent_fd, name, 0) == 0 ? 0 : -3;
+    OpenUpOwnFolder(parent_fd, name, st);
     int fd = openat(parent_fd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
         int err = errno;
@@ -601,6 +612,9 @@ int FSRemove(const ustring &path, bool /*allowundo*/)
         return 0;
     if (info.type != FT_DIR)
         return unlink(path.c_str()) == 0 ? 0 : -3;
+    struct stat st;
+    if (lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+        OpenUpOwnFolder(AT_FDCWD, path.c_str(), st);
     // O_NOFOLLOW: a link put in the folder's place since it was examined is not entered.
     int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {

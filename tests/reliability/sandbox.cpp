@@ -21,7 +21,8 @@ const char *const kOldMarker = "old";
 
 std::string InfoText(const std::string &build)
 {
-    return "[Version]\nmajor_version=1\nminor_version=0\nbuild_version=" + build + "\nicon_overlay_version=1\n";
+    return "[Version]\nmajor_version=1\nminor_version=0\nbuild_version=" + build +
+           "\nicon_overlay_version=1\n";
 }
 
 std::string StartScript(const std::string &word, const std::string &marks)
@@ -150,6 +151,13 @@ std::string Diff(const Tree &expected, const Tree &actual)
     return out;
 }
 
+::testing::AssertionResult SameTree(const Tree &expected, const Tree &actual)
+{
+    if (expected == actual)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "trees differ:\n" << Diff(expected, actual);
+}
+
 std::string RandomBytes(size_t size, unsigned seed)
 {
     std::mt19937 gen(seed);
@@ -164,6 +172,13 @@ mode_t CurrentUmask()
     mode_t mask = umask(0);
     umask(mask);
     return mask;
+}
+
+std::string FileEntry(mode_t perm, const std::string &content, int links)
+{
+    std::ostringstream mode;
+    mode << "F" << std::oct << (perm & 0777 & ~CurrentUmask()) << std::dec << "/" << links << ":";
+    return mode.str() + content;
 }
 
 ClientPackage::ClientPackage(const std::string &build, const std::string &word, const std::string &marks)
@@ -201,26 +216,22 @@ ClientPackage &ClientPackage::Bulk(const std::string &folder, int files, size_t 
 
 Tree ClientPackage::Expected() const
 {
-    const mode_t mask = CurrentUmask();
     std::map<std::string, int> links;
     for (const ArchiveItem &item : m_items)
         if (item.kind == ArchiveItem::Hardlink)
             links[item.link] += 1;
-    std::map<std::string, std::string> content;
+    std::map<std::string, const ArchiveItem *> files; // the last entry of a path wins
+    for (const ArchiveItem &item : m_items)
+        if (item.kind == ArchiveItem::File)
+            files[item.path] = &item;
     Tree out;
     for (const ArchiveItem &item : m_items) {
-        std::ostringstream mode;
         switch (item.kind) {
         case ArchiveItem::File:
         case ArchiveItem::Hardlink: {
             const std::string &origin = item.kind == ArchiveItem::File ? item.path : item.link;
-            const ArchiveItem *source = &item;
-            for (const ArchiveItem &other : m_items)
-                if (other.kind == ArchiveItem::File && other.path == origin)
-                    source = &other;
-            mode << "F" << std::oct << (source->perm & 0777 & ~mask) << std::dec << "/"
-                 << 1 + links[origin] << ":";
-            out[item.path] = mode.str() + source->content;
+            const ArchiveItem *source = files.count(origin) ? files[origin] : &item;
+            out[item.path] = FileEntry(source->perm, source->content, 1 + links[origin]);
             break;
         }
         case ArchiveItem::Dir:
@@ -273,8 +284,8 @@ ProcessOptions Sandbox::ProbeEnv(const std::string &stop_at, const std::string &
     opts.env["TW_STOP_MARK"] = mark;
     // The sanitizer runtime wants to come first; the probe only wraps libc calls.
     const char *asan = getenv("ASAN_OPTIONS");
-    opts.env["ASAN_OPTIONS"] = std::string(asan ? asan : "") + (asan && *asan ? ":" : "") +
-                               "verify_asan_link_order=0";
+    opts.env["ASAN_OPTIONS"] =
+        std::string(asan ? asan : "") + (asan && *asan ? ":" : "") + "verify_asan_link_order=0";
     return opts;
 }
 
@@ -329,8 +340,8 @@ std::string Sandbox::Log() const
 
 Tree Sandbox::Outside() const
 {
-    return TreeOfExcept(tree.path(), {"home/.TidewellBackup/Tidewell.app", "home/.TidewellBackup/log",
-                                        "tmp", "marks"});
+    return TreeOfExcept(tree.path(),
+                        {"home/.TidewellBackup/Tidewell.app", "home/.TidewellBackup/log", "tmp", "marks"});
 }
 
 } // namespace tw_rel

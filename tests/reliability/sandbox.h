@@ -7,6 +7,8 @@
 #include "archive_writer.h"
 #include "launcher_runner.h"
 
+#include <gtest/gtest.h>
+
 #include <map>
 #include <string>
 #include <vector>
@@ -23,10 +25,14 @@ Tree TreeOf(const std::string &dir);
 Tree TreeOfExcept(const std::string &dir, const std::vector<std::string> &skip);
 // The first few differences, for failure messages.
 std::string Diff(const Tree &expected, const Tree &actual);
+// For EXPECT_TRUE: trees hold whole files, far too much for gtest to print.
+::testing::AssertionResult SameTree(const Tree &expected, const Tree &actual);
 
 // Bytes from a fixed seed: the same content every run, not compressible.
 std::string RandomBytes(size_t size, unsigned seed);
 mode_t CurrentUmask();
+// The tree value of a file written with `perm` under the current umask.
+std::string FileEntry(mode_t perm, const std::string &content, int links = 1);
 
 // A client package: INFO with the build, the client executable and a start
 // script that appends `word` to the marks file, plus whatever a test adds.
