@@ -18,9 +18,13 @@ foreach(_p IN LISTS _tw_platforms)
   endif()
 endforeach()
 
-# What those platform plug-ins load in turn.
+# What those platform plug-ins load in turn, and nothing more: every start pays
+# for the rest. Image-format plug-ins are all loaded to identify the window icon
+# (a PNG, which QtGui reads itself), input contexts serve text entry, which the
+# dialog has none of (ibus brings D-Bus into the start), and a platform theme
+# such as gtk3 loads a whole other toolkit for one progress bar.
 foreach(_d xcbglintegrations wayland-shell-integration wayland-decoration-client
-           wayland-graphics-integration-client platforminputcontexts imageformats iconengines platformthemes)
+           wayland-graphics-integration-client)
   if(IS_DIRECTORY "${TW_QT_PLUGIN_DIR}/${_d}")
     install(DIRECTORY "${TW_QT_PLUGIN_DIR}/${_d}" DESTINATION lib/plugins)
   endif()

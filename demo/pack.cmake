@@ -5,6 +5,9 @@ foreach(_v CLIENT SCRIPT BUILD OUT_DIR)
     message(FATAL_ERROR "pack.cmake: ${_v} is not set")
   endif()
 endforeach()
+# zip by default: the launcher's count pass then reads only the central
+# directory instead of decompressing everything, and every entry carries a CRC
+# that the extraction checks (bench/RESULTS.md).
 if(NOT DEFINED FORMAT)
   set(FORMAT zip)
 endif()
