@@ -208,7 +208,8 @@ int main(int argc, char **argv)
     std::vector<uint64_t> sizes(kSmallFiles);
     double sum = 0;
     for (uint64_t &s : sizes) {
-        s = static_cast<uint64_t>(std::exp(std::log(4.0) + rng.Unit() * (std::log(524288.0) - std::log(4.0))));
+        s = static_cast<uint64_t>(
+            std::exp(std::log(4.0) + rng.Unit() * (std::log(524288.0) - std::log(4.0))));
         sum += static_cast<double>(s);
     }
     const double scale = static_cast<double>(kTotalBytes - written) / sum;
