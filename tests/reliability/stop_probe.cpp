@@ -71,9 +71,22 @@ bool EndsWith(const char *text, const char *tail)
         pause();
 }
 
-void AfterCreate(const char *path, int flags, int fd)
+// Where the new file landed, by its descriptor: the extractor may create files
+// by paths relative to its working folder.
+bool InsideCopy(int fd)
 {
-    if (fd < 0 || !(flags & O_CREAT) || !std::strstr(path, "/Tidewell.app/"))
+    char link[64], where[4096];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    const ssize_t n = readlink(link, where, sizeof where - 1);
+    if (n <= 0)
+        return false;
+    where[n] = 0;
+    return std::strstr(where, "/Tidewell.app/") != nullptr;
+}
+
+void AfterCreate(int flags, int fd)
+{
+    if (fd < 0 || !(flags & O_CREAT) || !InsideCopy(fd))
         return;
     const int n = Nth("create");
     if (n > 0 && ++g_created == n)
@@ -121,7 +134,7 @@ extern "C" int open(const char *path, int flags, ...)
     va_end(ap);
     static auto real = Next<int (*)(const char *, int, ...)>("open");
     const int fd = real(path, flags, mode);
-    AfterCreate(path, flags, fd);
+    AfterCreate(flags, fd);
     return fd;
 }
 
@@ -133,7 +146,7 @@ extern "C" int open64(const char *path, int flags, ...)
     va_end(ap);
     static auto real = Next<int (*)(const char *, int, ...)>("open64");
     const int fd = real(path, flags, mode);
-    AfterCreate(path, flags, fd);
+    AfterCreate(flags, fd);
     return fd;
 }
 
@@ -145,7 +158,7 @@ extern "C" int openat(int dirfd, const char *path, int flags, ...)
     va_end(ap);
     static auto real = Next<int (*)(int, const char *, int, ...)>("openat");
     const int fd = real(dirfd, path, flags, mode);
-    AfterCreate(path, flags, fd);
+    AfterCreate(flags, fd);
     return fd;
 }
 

@@ -14,10 +14,12 @@
 
 #include <cctype>
 #include <climits>
+#include <cstdlib>
 #include <fcntl.h>
 #include <ostream>
 #include <string>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -452,6 +454,96 @@ TEST_F(ExtractorTest, HardLinkThroughPlantedSymlinkStaysInside)
     ASSERT_EQ(0, stat((home / ".bashrc").c_str(), &st));
     EXPECT_EQ(1u, st.st_nlink);
     EXPECT_EQ("safe", ReadFile(home / ".bashrc"));
+}
+
+// ---------------------------------------------------------------- working folder
+
+std::string WorkingFolder()
+{
+    char buf[4096];
+    return getcwd(buf, sizeof buf) ? std::string(buf) : std::string();
+}
+
+// Restores the test's working folder whatever happens in between.
+class InFolder {
+public:
+    explicit InFolder(const std::string &folder) : m_saved(WorkingFolder())
+    {
+        EXPECT_EQ(0, chdir(folder.c_str()));
+    }
+    ~InFolder() { EXPECT_EQ(0, chdir(m_saved.c_str())); }
+
+private:
+    std::string m_saved;
+};
+
+// The extraction works in the target folder; nothing of that may leak into
+// other threads, outlive the call or misplace what the writer finishes late.
+TEST_F(ExtractorTest, WorkingFolderChangesOnlyForTheExtractingThreadAndOnlyDuringTheCall)
+{
+    char *resolved = realpath(target.c_str(), nullptr);
+    ASSERT_NE(nullptr, resolved);
+    const std::string canonical_target = resolved;
+    free(resolved);
+    const std::string before = WorkingFolder();
+    std::vector<std::string> own, main_thread;
+    Notify_Adapter &ad = Notify_Adapter::GetInstance();
+    QMetaObject::Connection c = QObject::connect(
+        &ad, &Notify_Adapter::sigUpdateProgress, &ad,
+        [&](int, int) {
+            own.push_back(WorkingFolder());
+            main_thread.push_back(ReadLink("/proc/self/cwd"));
+        },
+        Qt::DirectConnection);
+    const std::string path = tree / "package.qpk";
+    ASSERT_EQ("", ArchiveWriter().Dir("a").File("a/f", "f").File("g", "g").Write(path));
+    std::string after;
+    int result = -2;
+    std::thread worker([&] {
+        result = Run(path, target);
+        after = WorkingFolder();
+    });
+    worker.join();
+    QObject::disconnect(c);
+    EXPECT_EQ(0, result);
+    ASSERT_EQ(3u, own.size());
+    for (size_t i = 0; i < own.size(); ++i) {
+        EXPECT_EQ(canonical_target, own[i]);
+        EXPECT_EQ(before, main_thread[i]);
+    }
+    EXPECT_EQ(before, after);
+    EXPECT_EQ(before, WorkingFolder());
+    EXPECT_EQ("f", ReadFile(target + "/a/f"));
+}
+
+// A folder without write permission gets its mode when the writer closes, by
+// the path it was written under: it must be the target's, not a folder of the
+// same name where the caller works. A relative archive path still opens.
+TEST_F(ExtractorTest, LateFolderModesLandInTheTargetAndRelativeSourceOpens)
+{
+    const std::string path = tree / "package.qpk";
+    ASSERT_EQ("", ArchiveWriter().Dir("ro", 0555).File("ro/f", "f").Write(path));
+    TempTree cwd;
+    cwd.mkdir("ro");
+    ASSERT_EQ(0, chmod((cwd / "ro").c_str(), 0755));
+    const std::string second = tree.mkdir("second");
+    int relative_result = -2, result = -2;
+    {
+        InFolder in(tree.path());
+        relative_result = Run("package.qpk", target);
+    }
+    {
+        InFolder in(cwd.path());
+        result = Run(path, second);
+    }
+    EXPECT_EQ(0, relative_result);
+    EXPECT_EQ(0, result);
+    for (const std::string &t : {target, second}) {
+        EXPECT_EQ(S_IFDIR | (0555 & ~CurrentUmask()), ModeOf(t + "/ro"));
+        EXPECT_EQ("f", ReadFile(t + "/ro/f"));
+        chmod((t + "/ro").c_str(), 0755); // lets the temporary tree go
+    }
+    EXPECT_EQ(S_IFDIR | 0755, ModeOf(cwd / "ro"));
 }
 
 // ---------------------------------------------------------------- existing files, modes, specials
