@@ -2,6 +2,7 @@
 // valid entries or empty, entries made only of the allowed bytes, and a
 // written store that reads back unchanged.
 #include "config.h"
+#include "fuzz_support.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -11,29 +12,7 @@
 
 namespace {
 
-// One folder per process, removed at exit (a plain array: it outlives the
-// static objects that exit destroys).
 char g_folder[] = "/tmp/tw-fuzz-config-XXXXXX";
-
-void RemoveFolder()
-{
-    rmdir(g_folder);
-}
-
-std::string Folder()
-{
-    static const bool made = mkdtemp(g_folder) && atexit(RemoveFolder) == 0;
-    if (!made)
-        abort();
-    return g_folder;
-}
-
-void WriteWhole(const std::string &path, const uint8_t *data, size_t size)
-{
-    FILE *fp = fopen(path.c_str(), "wb");
-    if (!fp || fwrite(data, 1, size, fp) != size || fclose(fp) != 0)
-        abort();
-}
 
 bool IsKeyByte(unsigned char c)
 {
@@ -45,8 +24,8 @@ bool IsKeyByte(unsigned char c)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const std::string path = Folder() + "/input";
-    WriteWhole(path, data, size);
+    const std::string path = tw_fuzz::ScratchFolder(g_folder) + "/input";
+    tw_fuzz::WriteWhole(path, data, size);
     Config config;
     const int ret = config.read(path.c_str());
     if (ret != 0 && ret != -1)
@@ -65,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     // What write accepts, read gives back.
-    const std::string copy = Folder() + "/copy";
+    const std::string copy = tw_fuzz::ScratchFolder(g_folder) + "/copy";
     if (ret == 0 && config.write(copy.c_str()) == 0) {
         Config again;
         if (again.read(copy.c_str()) != 0)

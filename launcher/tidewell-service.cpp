@@ -34,8 +34,8 @@ ustring GetAppBackupDir(const ustring &app_dir, int n)
     return backup;
 }
 
-// Fills the fields whose keys the "Version" group holds; absent keys leave
-// their field as it was.
+} // namespace
+
 void ReadVersionInfo(const ustring &path, Service::VersionInfo &info)
 {
     // A pipe or a device in the file's place would block the reading for good.
@@ -64,6 +64,8 @@ void ReadVersionInfo(const ustring &path, Service::VersionInfo &info)
     }
     settings.endGroup();
 }
+
+namespace {
 
 // The backups are deleted right after an upgrade; without this flush a power
 // cut could leave the new copy with empty files and the old one already gone.

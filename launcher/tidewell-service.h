@@ -48,4 +48,9 @@ protected:
     VersionInfo source_version;
 };
 
+// Reads an INFO file's "Version" group into `info`: fields whose keys are
+// present are replaced, the others keep their value. Only a regular file is
+// read, so a pipe in its place cannot block the caller.
+void ReadVersionInfo(const ustring &path, Service::VersionInfo &info);
+
 #endif
