@@ -279,7 +279,7 @@ ProcessOptions Sandbox::Env() const
 ProcessOptions Sandbox::ProbeEnv(const std::string &stop_at, const std::string &mark) const
 {
     ProcessOptions opts = Env();
-    opts.env["LD_PRELOAD"] = TW_STOP_PROBE;
+    opts.env["LD_PRELOAD"] = TW_FS_PROBE;
     opts.env["TW_STOP_AT"] = stop_at;
     opts.env["TW_STOP_MARK"] = mark;
     // The sanitizer runtime wants to come first; the probe only wraps libc calls.

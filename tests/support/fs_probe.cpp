@@ -1,5 +1,13 @@
-// Preloaded into the launcher to halt it at one exact point of an upgrade, so
-// that a test can SIGKILL it there without a race. TW_STOP_AT names the point:
+// Preloaded into a launcher or the service driver to watch and steer its file
+// system calls; the calls themselves go through to the C library.
+//
+// TW_PROBE_LOG=FILE records, in call order, every syncfs (with the folder it
+// flushes) and every removal, so that a test can see that the new copy was
+// flushed before the backups went. TW_PROBE_FAIL_SYNCFS makes syncfs fail with
+// EIO after recording.
+//
+// TW_STOP_AT halts the process at one exact point of an upgrade, so that a
+// test can SIGKILL it there without a race:
 //
 //   backup-rename      right after ".../Tidewell.app" was renamed to its backup
 //   create:N           right after the N-th file was created inside ".../Tidewell.app/"
@@ -7,11 +15,11 @@
 //   remove:N           before the N-th removal after that flush (backups half gone)
 //
 // At the point the calling thread writes TW_STOP_MARK and sleeps for good; the
-// other threads go on, as they would until a real kill. The calls themselves
-// go through to the C library.
+// other threads go on, as they would until a real kill.
 #ifndef _GNU_SOURCE
 #define _GNU_SOURCE
 #endif
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdarg>
@@ -105,6 +113,33 @@ mode_t ModeArg(int flags, va_list ap)
     return (flags & (O_CREAT | O_TMPFILE)) ? static_cast<mode_t>(va_arg(ap, int)) : 0;
 }
 
+// Appends a line to TW_PROBE_LOG, by raw system calls so that the wrappers
+// below never see the probe's own file.
+void Record(const char *what, const char *detail)
+{
+    const char *log = std::getenv("TW_PROBE_LOG");
+    if (!log)
+        return;
+    const int saved = errno;
+    char line[8192];
+    const int n = std::snprintf(line, sizeof line, "%s %s\n", what, detail ? detail : "");
+    const int fd =
+        static_cast<int>(syscall(SYS_openat, AT_FDCWD, log, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644));
+    if (fd >= 0) {
+        const size_t size = n < 0 ? 0 : std::min(static_cast<size_t>(n), sizeof line - 1);
+        ssize_t written = syscall(SYS_write, fd, line, size);
+        (void)written;
+        syscall(SYS_close, fd);
+    }
+    errno = saved;
+}
+
+void BeforeRemoval(const char *path)
+{
+    Record("remove", path);
+    BeforeRemove();
+}
+
 } // namespace
 
 extern "C" int rename(const char *from, const char *to)
@@ -119,9 +154,19 @@ extern "C" int rename(const char *from, const char *to)
 
 extern "C" int syncfs(int fd)
 {
+    char proc[64];
+    char path[4096];
+    std::snprintf(proc, sizeof proc, "/proc/self/fd/%d", fd);
+    const ssize_t len = readlink(proc, path, sizeof path - 1);
+    path[len > 0 ? len : 0] = '\0';
+    Record("syncfs", path);
     if (std::strcmp(StopAt(), "syncfs") == 0)
         Halt();
     g_flushed = true;
+    if (std::getenv("TW_PROBE_FAIL_SYNCFS")) {
+        errno = EIO;
+        return -1;
+    }
     static auto real = Next<int (*)(int)>("syncfs");
     return real(fd);
 }
@@ -164,21 +209,21 @@ extern "C" int openat(int dirfd, const char *path, int flags, ...)
 
 extern "C" int unlink(const char *path)
 {
-    BeforeRemove();
+    BeforeRemoval(path);
     static auto real = Next<int (*)(const char *)>("unlink");
     return real(path);
 }
 
 extern "C" int rmdir(const char *path)
 {
-    BeforeRemove();
+    BeforeRemoval(path);
     static auto real = Next<int (*)(const char *)>("rmdir");
     return real(path);
 }
 
 extern "C" int unlinkat(int dirfd, const char *path, int flags)
 {
-    BeforeRemove();
+    BeforeRemoval(path);
     static auto real = Next<int (*)(int, const char *, int)>("unlinkat");
     return real(dirfd, path, flags);
 }
