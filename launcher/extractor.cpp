@@ -126,8 +126,8 @@ bool CanonicalFolder(const ustring &folder, std::string *out)
 
 // Makes the calling thread work in `folder` for the object's lifetime, so that
 // entries can be given relative to it: the symbolic-link check then walks only
-// the components below the target instead of every one from "/" (a tenth of an
-// extraction's time). The thread first takes a working folder of its own, so
+// the components below the target instead of every one from "/" (about a
+// tenth of an extraction's time). The thread first takes a working folder of its own, so
 // no other thread of the launcher ever sees the change. When either step is
 // refused, entered() is false and nothing has changed.
 class ThreadInFolder {

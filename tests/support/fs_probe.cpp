@@ -94,10 +94,10 @@ bool InsideCopy(int fd)
 
 void AfterCreate(int flags, int fd)
 {
-    if (fd < 0 || !(flags & O_CREAT) || !InsideCopy(fd))
-        return;
     const int n = Nth("create");
-    if (n > 0 && ++g_created == n)
+    if (n <= 0 || fd < 0 || !(flags & O_CREAT) || !InsideCopy(fd))
+        return;
+    if (++g_created == n)
         Halt();
 }
 
