@@ -6,6 +6,8 @@
 #include <QString>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <string>
@@ -14,24 +16,15 @@
 
 #include "extractor.h"
 #include "file-op.h"
+#include "install_record.h"
 #include "log.h"
 
 namespace {
 
 const char *const kComp = "service_debug";
-const int kMaxBackupAttempt = 9;
-
 ustring ToUtf8(const QString &text)
 {
     return ustring(text.toUtf8().constData());
-}
-
-ustring GetAppBackupDir(const ustring &app_dir, int n)
-{
-    ustring backup = app_dir + "_tmp";
-    if (n != 0)
-        backup += std::to_string(n);
-    return backup;
 }
 
 } // namespace
@@ -63,6 +56,18 @@ void ReadVersionInfo(const ustring &path, Service::VersionInfo &info)
             *f.field = ToUtf8(settings.value(f.key, QString()).toString());
     }
     settings.endGroup();
+}
+
+int BuildNumber(const ustring &text)
+{
+    if (text.empty())
+        return 0;
+    long value = std::strtol(text.c_str(), nullptr, 10);
+    if (value > INT_MAX)
+        return INT_MAX;
+    if (value < INT_MIN)
+        return INT_MIN;
+    return static_cast<int>(value);
 }
 
 namespace {
@@ -155,61 +160,191 @@ void Service::LoadTargetVersion()
            target_version.build_version.c_str(), target_version.icon_overlay_version.c_str());
 }
 
+// The old copy is moved aside, the package extracted into a fresh folder,
+// then the backups go (success) or the old copy comes back (failure). The
+// installation record, written before each step, lets a later run finish or
+// undo whatever this one could not.
 int Service::PrepareUserEnv()
 {
     const ustring app = per_user_install_path;
-    ustring backup;
-    int n = 0;
-
-    if (IsFileExist(app, false)) {
-        for (;;) {
-            const ustring candidate = GetAppBackupDir(app, n);
-            if (FSRename(app, candidate, false) == 0) {
-                backup = candidate;
-                break;
-            }
+    InstallRecord record(app);
+    record.Read();
+    // The last complete copy, where it lies now; empty when there is none.
+    ustring keep = record.CompleteCopy();
+    if (record.InProgress()) {
+        // Never a downgrade, and no reinstallation of a build that is whole.
+        if (!keep.empty() && IsCopyCurrent(keep))
+            return RestoreCopy(record, keep);
+        // What the interrupted run wrote: it was never complete nor started.
+        if (keep != app && FSRemove(app, false) != 0) {
             TW_LOG(Logger::L_ERR, kComp,
-                   "[ERROR] tidewell-service(%d): failed to backup app from '%s' -> '%s'\n", app.c_str(),
-                   candidate.c_str());
-            ++n;
-            if (n > kMaxBackupAttempt) {
-                TW_LOG(Logger::L_ERR, kComp,
-                       "[ERROR] tidewell-service(%d): failed to backup app from '%s' -> '%s' at max retries, "
-                       "exiting\n",
-                       app.c_str(), candidate.c_str());
-                return -1;
-            }
-        }
-    }
-
-    if (ExtractPackage() != 0) {
-        if (backup.empty()) {
-            TW_LOG(Logger::L_ERR, kComp,
-                   "[ERROR] tidewell-service(%d): Failed to extract package, and no old installation to "
-                   "rollback\n");
+                   "[ERROR] tidewell-service(%d): failed to remove unfinished copy '%s'\n", app.c_str());
             return -1;
         }
-        TW_LOG(Logger::L_ERR, kComp,
-               "[ERROR] tidewell-service(%d): Failed to extract package, rollback to old installation\n");
-        FSRemove(app, false);
-        FSRename(backup, app, false);
+    }
+    if (keep == app) {
+        keep = BackUpApp(record);
+        if (keep.empty())
+            return -1;
+    }
+    if (record.WriteInstalling(keep) != 0) {
+        if (!keep.empty())
+            MoveBack(record, keep);
         return -1;
     }
+    if (ExtractPackage() != 0)
+        return RollBack(record, keep);
+    return CompleteInstallation(record);
+}
 
+// Renames the application folder to its first free backup name, the record
+// naming each name before it is tried; the backup's path, or empty.
+ustring Service::BackUpApp(InstallRecord &record)
+{
+    const ustring app = per_user_install_path;
+    ustring candidate;
+    for (int n = 0; n <= kMaxBackupAttempt; ++n) {
+        candidate = GetAppBackupDir(app, n);
+        if (record.WriteBackup(candidate) != 0)
+            return ustring();
+        if (FSRename(app, candidate, false) == 0)
+            return candidate;
+        TW_LOG(Logger::L_ERR, kComp, "[ERROR] tidewell-service(%d): failed to backup app from '%s' -> '%s'\n",
+               app.c_str(), candidate.c_str());
+    }
+    TW_LOG(Logger::L_ERR, kComp,
+           "[ERROR] tidewell-service(%d): failed to backup app from '%s' -> '%s' at max retries, exiting\n",
+           app.c_str(), candidate.c_str());
+    // Nothing was moved: the application folder is still the complete copy.
+    record.Remove();
+    return ustring();
+}
+
+int Service::RestoreCopy(InstallRecord &record, const ustring &copy)
+{
+    const ustring app = per_user_install_path;
+    TW_LOG(Logger::L_NOTICE, kComp,
+           "[NOTE] tidewell-service(%d): '%s' is complete and not older than the package, restoring it\n",
+           copy.c_str());
+    if (copy != app && (FSRemove(app, false) != 0 || FSRename(copy, app, false) != 0)) {
+        TW_LOG(Logger::L_ERR, kComp, "[ERROR] tidewell-service(%d): failed to restore '%s' to '%s'\n",
+               copy.c_str(), app.c_str());
+        return -1;
+    }
+    RemoveBackups(record);
+    return 0;
+}
+
+int Service::RollBack(InstallRecord &record, const ustring &copy)
+{
+    const ustring app = per_user_install_path;
+    if (copy.empty()) {
+        TW_LOG(
+            Logger::L_ERR, kComp,
+            "[ERROR] tidewell-service(%d): Failed to extract package, and no old installation to rollback\n");
+        // A partial copy is neither started nor taken for a whole one; the
+        // record stays, so the next run installs again.
+        FSRemove(app, false);
+        return -1;
+    }
+    TW_LOG(Logger::L_ERR, kComp,
+           "[ERROR] tidewell-service(%d): Failed to extract package, rollback to old installation\n");
+    MoveBack(record, copy);
+    return -1;
+}
+
+void Service::MoveBack(InstallRecord &record, const ustring &copy)
+{
+    const ustring app = per_user_install_path;
+    FSRemove(app, false);
+    // Not moved back, the record still tells where the complete copy is.
+    // Older backups that blocked a name stay: clearing them is the next
+    // upgrade's work.
+    if (FSRename(copy, app, false) == 0)
+        record.Remove();
+}
+
+int Service::CompleteInstallation(InstallRecord &record)
+{
+    const ustring app = per_user_install_path;
     TW_LOG(Logger::L_INFO, kComp,
            "[INFO] tidewell-service(%d): user installation is ready, removing backup app\n");
     if (!FlushFileSystemOf(app)) {
-        // Not known to be on disk: the backups stay; the next upgrade removes them.
+        // Not known to be on disk: the record stays unfinished, so the next
+        // run installs again or brings the backup back.
         TW_LOG(Logger::L_ERR, kComp,
                "[ERROR] tidewell-service(%d): failed to flush '%s' to disk: %s, keeping backup\n",
                app.c_str(), std::strerror(errno));
         return 0;
     }
-    // Every backup name, not only those tried in this run: any leftover one
-    // would make the next run take the copy for an unfinished upgrade.
-    for (int i = 0; i <= kMaxBackupAttempt; ++i)
-        FSRemove(GetAppBackupDir(app, i), false);
+    if (record.WriteComplete() == 0)
+        RemoveBackups(record);
     return 0;
+}
+
+bool Service::RemoveBackups(InstallRecord &record)
+{
+    const ustring app = per_user_install_path;
+    // Every backup name, not only those tried in this run.
+    ustring left;
+    for (int i = 0; i <= kMaxBackupAttempt; ++i) {
+        const ustring backup = GetAppBackupDir(app, i);
+        if (FSRemove(backup, false) != 0 && left.empty())
+            left = backup;
+    }
+    if (left.empty()) {
+        record.Remove();
+        return true;
+    }
+    TW_LOG(Logger::L_ERR, kComp, "[ERROR] tidewell-service(%d): failed to remove backup '%s'\n",
+           left.c_str());
+    // The copy is whole: what is left is to be cleared, never a reason to install.
+    if (record.state() != InstallRecord::COMPLETE)
+        record.WriteComplete();
+    return false;
+}
+
+bool Service::ReviewEarlierRuns(int source_build, int target_build, bool upgrade_due)
+{
+    const ustring app = per_user_install_path;
+    InstallRecord record(app);
+    const InstallRecord::State state = record.Read();
+    if (record.InProgress()) {
+        TW_LOG(Logger::L_NOTICE, kComp,
+               "[NOTE] tidewell-service(%d): the installation of '%s' was not finished, installing again\n",
+               app.c_str());
+        return true;
+    }
+    if (upgrade_due)
+        return false;
+    ustring leftover;
+    for (int i = 0; i <= kMaxBackupAttempt && leftover.empty(); ++i)
+        if (IsFileExist(GetAppBackupDir(app, i), false))
+            leftover = GetAppBackupDir(app, i);
+    if (leftover.empty()) {
+        if (state == InstallRecord::COMPLETE)
+            record.Remove();
+        return false;
+    }
+    if (!RemoveBackups(record))
+        return false;
+    // Without a record the backup may be all that tells of an upgrade cut
+    // short by an earlier launcher; a copy newer than the package stays.
+    if (state != InstallRecord::NONE || target_build < source_build)
+        return false;
+    TW_LOG(Logger::L_NOTICE, kComp,
+           "[NOTE] tidewell-service(%d): backup '%s' is left from an unfinished upgrade, upgrading again\n",
+           leftover.c_str());
+    return true;
+}
+
+bool Service::IsCopyCurrent(const ustring &dir) const
+{
+    VersionInfo info;
+    ReadVersionInfo(dir + "/INFO", info);
+    const ustring executable = dir + "/" + kClientExecutable;
+    return BuildNumber(info.build_version) >= BuildNumber(target_version.build_version) &&
+           access(executable.c_str(), F_OK) == 0;
 }
 
 int Service::ExtractPackage()

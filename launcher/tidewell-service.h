@@ -5,6 +5,8 @@
 
 #include "ustring.h"
 
+class InstallRecord;
+
 class Service {
 public:
     struct VersionInfo {
@@ -42,6 +44,25 @@ protected:
 
     int FSCopyPath(const ustring &src, const ustring &dest);
 
+    // What earlier runs left: true when an installation was cut short, so the
+    // copy must be installed again whatever its INFO says. Leftover backups
+    // are removed here unless `upgrade_due` (the upgrade removes them); without
+    // an installation record, removed ones call for a new installation when
+    // the package is not older than the copy.
+    bool ReviewEarlierRuns(int source_build, int target_build, bool upgrade_due);
+    // Whether the copy in `dir` is complete enough and not older than the package.
+    bool IsCopyCurrent(const ustring &dir) const;
+
+private:
+    ustring BackUpApp(InstallRecord &record);
+    int RestoreCopy(InstallRecord &record, const ustring &copy);
+    int RollBack(InstallRecord &record, const ustring &copy);
+    void MoveBack(InstallRecord &record, const ustring &copy);
+    int CompleteInstallation(InstallRecord &record);
+    // Removes every backup; false (logged once) when one cannot be removed.
+    bool RemoveBackups(InstallRecord &record);
+
+protected:
     int timeout;
     ustring per_user_install_path;
     VersionInfo target_version;
@@ -52,5 +73,9 @@ protected:
 // present are replaced, the others keep their value. Only a regular file is
 // read, so a pipe in its place cannot block the caller.
 void ReadVersionInfo(const ustring &path, Service::VersionInfo &info);
+
+// A build number read like atoi (leading blanks, a sign, the leading digits),
+// but saturating at the int range instead of being undefined; empty is 0.
+int BuildNumber(const ustring &text);
 
 #endif

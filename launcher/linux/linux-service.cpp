@@ -14,43 +14,18 @@
 #include "client_process.h"
 #include "config.h"
 #include "file-op.h"
+#include "install_record.h"
 #include "log.h"
 
 namespace {
 
 const char *const kComponent = "service_debug";
 
-// Read like atoi (leading blanks, a sign, the leading digits), but a number
-// beyond the int range saturates instead of being undefined.
-int BuildNumber(const ustring &text)
-{
-    if (text.empty())
-        return 0;
-    long value = std::strtol(text.c_str(), nullptr, 10);
-    if (value > INT_MAX)
-        return INT_MAX;
-    if (value < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(value);
-}
-
-// The first backup folder that an upgrade leaves beside the application folder
-// until it has finished, or empty when there is none.
-ustring LeftoverBackup(const ustring &app_path)
-{
-    for (int n = 0; n <= 9; ++n) {
-        ustring backup = app_path + "_tmp";
-        if (n != 0)
-            backup += std::to_string(n);
-        if (IsFileExist(backup, false))
-            return backup;
-    }
-    return ustring();
-}
-
-// SIGTERM, up to five probes one second apart, then SIGKILL.
+// SIGTERM, up to five probes at most one second apart, then SIGKILL. Each wait
+// ends when the client does, so a prompt client costs no second.
 void TerminateClient(pid_t pid, const ustring &install_dir, const ustring &app_dir)
 {
+    ProcessEndWatch watch(pid);
     if (kill(pid, SIGTERM) != 0) {
         const int err = errno;
         if (err == ESRCH)
@@ -58,11 +33,9 @@ void TerminateClient(pid_t pid, const ustring &install_dir, const ustring &app_d
         TW_LOG(Logger::L_ERR, kComponent, "[ERROR] linux/linux-service(%d): kill: %s (%d)\n", strerror(err),
                err);
     }
-    for (int probe = 0; probe < 5; ++probe) {
-        if (kill(pid, 0) != 0 && errno == ESRCH)
+    for (int probe = 0; probe < 5; ++probe)
+        if (watch.WaitForEnd(1000))
             return;
-        sleep(1);
-    }
     // The id may have been handed on while we waited.
     if (CheckClientProcess(pid, install_dir, app_dir) == CC_OTHER) {
         TW_LOG(Logger::L_NOTICE, kComponent,
@@ -108,22 +81,15 @@ bool LinuxService::IsNeedUpgrade()
     bool need = target > source;
     if (!PerUserBinPathExist())
         need = true;
-    // A killed upgrade leaves the new INFO and executable in place, so only its
-    // backup tells that the copy may be half written.
-    const ustring backup = LeftoverBackup(per_user_install_path);
-    if (!backup.empty()) {
-        TW_LOG(Logger::L_NOTICE, kComponent,
-               "[NOTE] linux/linux-service(%d): backup '%s' is left from an unfinished upgrade, "
-               "upgrading again\n",
-               backup.c_str());
+    // A copy cut short may hold the new INFO and executable already.
+    if (ReviewEarlierRuns(source, target, need))
         need = true;
-    }
     return need;
 }
 
 bool LinuxService::PerUserBinPathExist()
 {
-    const ustring bin = per_user_install_path + "/" + "bin" + "/" + "tidewell-backup-ui";
+    const ustring bin = per_user_install_path + "/" + kClientExecutable;
     return access(bin.c_str(), F_OK) == 0;
 }
 

@@ -587,6 +587,50 @@ int FSCopy(const ustring &src, const ustring &dst, bool isDelOrigin)
     return CopyFile(src, dst, isDelOrigin, nullptr);
 }
 
+int FSSyncDir(const ustring &path)
+{
+    int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0 || fsync(fd) != 0) {
+        int err = errno;
+        TW_LOG(Logger::L_ERR, kComp, "[ERROR] file-op(%d): FSSyncDir(%s): %s (%d)\n", path.c_str(),
+               strerror(err), err);
+        if (fd >= 0)
+            close(fd);
+        return -1;
+    }
+    close(fd);
+    return 0;
+}
+
+int FSReplaceFile(const ustring &path, const std::string &content, mode_t mode)
+{
+    // One fixed temporary name: a crash leaves at most this one file behind,
+    // and the next write takes it over.
+    const ustring tmp = path + ".new";
+    unlink(tmp.c_str());
+    int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd < 0) {
+        int err = errno;
+        TW_LOG(Logger::L_ERR, kComp, "[ERROR] file-op(%d): FSReplaceFile: open(%s): %s (%d)\n", tmp.c_str(),
+               strerror(err), err);
+        return IsNoSpace(err) ? -2 : -1;
+    }
+    int err = WriteAll(fd, content.data(), content.size());
+    if (err == 0 && fsync(fd) != 0)
+        err = errno;
+    if (close(fd) != 0 && err == 0 && errno != EINTR)
+        err = errno;
+    if (err == 0 && rename(tmp.c_str(), path.c_str()) != 0)
+        err = errno;
+    if (err != 0) {
+        TW_LOG(Logger::L_ERR, kComp, "[ERROR] file-op(%d): FSReplaceFile(%s): %s (%d)\n", path.c_str(),
+               strerror(err), err);
+        unlink(tmp.c_str());
+        return IsNoSpace(err) ? -2 : -1;
+    }
+    return FSSyncDir(FSParentPath(path));
+}
+
 int FSRename(const ustring &from, const ustring &to, bool do_case_check)
 {
     if (from.empty() || to.empty())

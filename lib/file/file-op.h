@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <dirent.h>
+#include <string>
 #include <sys/types.h>
 #include <time.h>
 
@@ -77,6 +78,13 @@ int FSMKDirFromRoot(const ustring &path, const ustring &from);
 
 // Copies the bytes of one file and flushes them to the device. -2: no space or quota.
 int FSCopy(const ustring &src, const ustring &dst, bool isDelOrigin = false);
+// Replaces `path` with a file of exactly `content`, durably: written under a
+// temporary name beside it, flushed, renamed over it, and the folder flushed,
+// so that a crash leaves either the old file or the new one, whole, on disk.
+// -2: no space or quota.
+int FSReplaceFile(const ustring &path, const std::string &content, mode_t mode = 0644);
+// Flushes a folder's entries (creations, renames, removals) to the device.
+int FSSyncDir(const ustring &path);
 // A move that copies across file systems. -100: a name too long.
 int FSRename(const ustring &from, const ustring &to, bool do_case_check = false);
 // Recursive removal; symbolic links are removed, never followed.

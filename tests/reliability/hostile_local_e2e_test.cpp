@@ -364,14 +364,15 @@ void ChownTree(const std::string &path)
 }
 
 const PermissionCase kPermissionCases[] = {
-    // Every backup rename fails: ten attempts, the old copy stays and is started.
+    // Not even the installation record can be written: nothing is touched,
+    // the old copy stays and is started.
     {"InstallFolderNotWritable", [](Sandbox &s) { chmod(s.home.install().c_str(), 0555); },
      Result::OldStarted,
      [](Sandbox &s) {
          const std::string log = s.Log();
-         // Ten attempts, then the line that gives up.
-         EXPECT_EQ(11, CountLines(log, "[ERROR] tidewell-service(N): failed to backup app from '")) << log;
-         EXPECT_EQ(1, CountLines(log, "at max retries, exiting")) << log;
+         EXPECT_EQ(1, CountLines(log, "[ERROR] install_record(N): failed to write installation record"))
+             << log;
+         EXPECT_EQ(0, CountLines(log, "failed to backup app from")) << log;
      },
      nullptr},
     {"InstallFolderUnreadable", [](Sandbox &s) { chmod(s.home.install().c_str(), 0); }, Result::NoCopy,

@@ -129,3 +129,45 @@ TEST_F(CheckClientProcessTest, GoneOrZombieProcessCannotBeTold)
     child->KillAndJoin();
     EXPECT_EQ(CC_UNKNOWN, CheckClientProcess(pid, Install().c_str()));
 }
+
+// A script started from its own copy shows the shell as its executable and
+// itself only as a relative argument.
+TEST_F(CheckClientProcessTest, RelativeArgumentsCountWhenTheyNameAPathInsideTheCopy)
+{
+    const std::string app = Install() + "/Tidewell.app";
+    WriteScriptClient(app + "/bin/tidewell-backup-ui");
+    CopyExecutable(TW_STANDIN_CLIENT, tree / "usr/bin/fake-less");
+    tree.write("home/.TidewellBackup/log/launcher.log", "");
+    // A program from elsewhere that ignores the arguments after its own.
+    auto tool = [&](std::vector<std::string> args) {
+        args.insert(args.begin(),
+                    {tree / "usr/bin/fake-less", "--pid-file", tree / "ready", "--lifetime", "30"});
+        return args;
+    };
+    const struct {
+        const char *name;
+        std::vector<std::string> argv;
+        std::string cwd;
+        ClientCheck expected;
+    } cases[] = {
+        {"script by its path", {"./bin/tidewell-backup-ui"}, app, CC_CLIENT},
+        {"script through sh", {"sh", "bin/tidewell-backup-ui"}, app, CC_CLIENT},
+        {"script from its folder", {"sh", "tidewell-backup-ui"}, app + "/bin", CC_CLIENT},
+        {"script from the home folder",
+         {"sh", ".TidewellBackup/Tidewell.app/bin/tidewell-backup-ui"},
+         tree / "home",
+         CC_CLIENT},
+        {"bare words", {"sleep", "30"}, app, CC_OTHER},
+        {"names missing in the copy", tool({"bin/missing", "tidewell-backup-ui", "bash"}), app, CC_OTHER},
+        {"names leaving the copy", tool({"../log/launcher.log", "bin/../../log/launcher.log"}), app,
+         CC_OTHER},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ProcessOptions opts;
+        opts.cwd = c.cwd;
+        Child child(c.argv, opts);
+        ASSERT_TRUE(WaitForExec(child.pid()));
+        EXPECT_EQ(c.expected, CheckClientProcess(child.pid(), Install().c_str(), app.c_str()));
+    }
+}

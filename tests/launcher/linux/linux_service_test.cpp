@@ -221,9 +221,9 @@ class StopTest : public ::testing::Test {
 protected:
     ServiceSandbox box;
 
-    void RunStop()
+    void RunStop(const ProcessOptions &opts = ProcessOptions())
     {
-        ProcessResult r = box.Run("stop");
+        ProcessResult r = box.Run("stop", opts);
         ASSERT_EQ(0, r.exit_code) << r.err;
         ASSERT_EQ("stopped\n", r.out);
     }
@@ -386,6 +386,55 @@ TEST_F(StopTest, InvalidPidValuesSendNothing)
     }
     EXPECT_EQ(8, ServiceLines(log, "NOTE"));
     EXPECT_TRUE(EndedBy(client->KillAndJoin(), SIGKILL)) << "the client received SIGTERM";
+}
+
+// A client that is a script started from its own copy names itself only by a
+// relative path; a program that merely works in the copy names nothing there.
+TEST_F(StopTest, ClientStartedByARelativePathIsStoppedAndNothingElse)
+{
+    WriteScriptClient(box.ClientPath());
+    const struct {
+        const char *name;
+        std::vector<std::string> argv;
+        bool client;
+    } cases[] = {
+        {"script by its path", {"./bin/tidewell-backup-ui", box.PidFile()}, true},
+        {"script through sh", {"sh", "bin/tidewell-backup-ui", box.PidFile()}, true},
+        {"bare words", {"sleep", "30"}, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        unlink(box.PidFile().c_str());
+        ProcessOptions opts;
+        opts.cwd = box.AppDir();
+        Child process(c.argv, opts);
+        if (c.client) {
+            ASSERT_TRUE(WaitForFile(box.PidFile()));
+        } else {
+            ASSERT_TRUE(WaitForExec(process.pid()));
+            box.Tree().write("home/.TidewellBackup/ui.pid", PidLine(process.pid()));
+        }
+        RunStop();
+        if (c.client)
+            EXPECT_TRUE(ExitedCleanly(process.Join())) << "not ended by SIGTERM";
+        else
+            EXPECT_TRUE(EndedBy(process.KillAndJoin(), SIGKILL)) << "the process received a signal";
+    }
+}
+
+// Ended but not reaped by its parent (here the test): nothing is left to wait for.
+TEST_F(StopTest, ZombieClientGetsSigtermOnly)
+{
+    box.InstallClient();
+    const pid_t client = SpawnProcess({box.ClientPath(), "--pid-file", box.PidFile(), "--lifetime", "30"});
+    ASSERT_TRUE(WaitForFile(box.PidFile()));
+    kill(client, SIGKILL);
+    siginfo_t info;
+    ASSERT_EQ(0, waitid(P_PID, static_cast<id_t>(client), &info, WEXITED | WNOWAIT));
+    SignalLog signals(box.Tree() / "signals.log");
+    RunStop(signals.Options());
+    waitpid(client, nullptr, 0);
+    EXPECT_EQ(std::vector<int>{SIGTERM}, signals.SentTo(client));
 }
 
 // ---- The upgrade step's stop part --------------------------------------

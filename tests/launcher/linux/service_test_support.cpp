@@ -2,8 +2,11 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -37,9 +40,8 @@ void ServiceSandbox::WriteUserInfo(const std::string &content) const
     std::ofstream(AppDir() + "/INFO") << content;
 }
 
-ProcessResult ServiceSandbox::Run(const std::string &command) const
+ProcessResult ServiceSandbox::Run(const std::string &command, ProcessOptions opts) const
 {
-    ProcessOptions opts;
     opts.env["HOME"] = m_home;
     return RunProcess({Root() + "/bin/linux_service_driver", command, m_tree / "launcher.log",
                        Root() + "/log/launcher.debug"},
@@ -82,13 +84,19 @@ bool IsTimestamp(const std::string &line)
 // Splits "[TAG] linux/linux-service(123): TEXT" after the timestamp.
 bool SplitServiceLine(const std::string &line, std::string *tag, std::string *text)
 {
-    static const std::string source = " linux/linux-service(";
+    // The service's decision is spread over these sources.
+    static const char *const sources[] = {" linux/linux-service(", " tidewell-service(", " install_record("};
     if (!IsTimestamp(line) || line.size() < 17 || line[16] != '[')
         return false;
     const size_t close = line.find(']', 17);
-    if (close == std::string::npos || line.compare(close + 1, source.size(), source) != 0)
+    if (close == std::string::npos)
         return false;
-    size_t pos = close + 1 + source.size();
+    size_t pos = std::string::npos;
+    for (const std::string source : sources)
+        if (line.compare(close + 1, source.size(), source) == 0)
+            pos = close + 1 + source.size();
+    if (pos == std::string::npos)
+        return false;
     const size_t digits = pos;
     while (pos < line.size() && line[pos] >= '0' && line[pos] <= '9')
         ++pos;
@@ -162,6 +170,48 @@ bool WaitForFile(const std::string &path)
         usleep(10000);
     }
     return false;
+}
+
+bool WaitForExec(pid_t pid)
+{
+    const std::string self = SelfPath(), exe = "/proc/" + std::to_string(pid) + "/exe";
+    return WaitUntil([&] { return ReadLink(exe) != self; });
+}
+
+void WriteScriptClient(const std::string &path)
+{
+    WriteFile(path,
+              "#!/bin/sh\n"
+              "trap 'kill $! 2>/dev/null; exit 0' TERM\n"
+              "[ -z \"$1\" ] || { echo \"pid=$$\" > \"$1.tmp\" && mv \"$1.tmp\" \"$1\"; }\n"
+              "i=0\n"
+              "while [ $i -lt 30 ]; do sleep 1 >/dev/null 2>&1 & wait $!; i=$((i + 1)); done\n"
+              "exit 3\n",
+              0755);
+}
+
+ProcessOptions SignalLog::Options() const
+{
+    ProcessOptions opts;
+    opts.env["LD_PRELOAD"] = TW_FS_PROBE;
+    opts.env["TW_PROBE_LOG"] = m_file;
+    // The sanitizer runtime wants to be first; the probe only wraps libc calls.
+    const char *asan = getenv("ASAN_OPTIONS");
+    opts.env["ASAN_OPTIONS"] =
+        std::string(asan ? asan : "") + (asan && *asan ? ":" : "") + "verify_asan_link_order=0";
+    return opts;
+}
+
+std::vector<int> SignalLog::SentTo(pid_t pid) const
+{
+    std::vector<int> signals;
+    std::istringstream in(Exists(m_file) ? ReadFile(m_file) : std::string());
+    std::string line;
+    int to = 0, sig = 0;
+    while (std::getline(in, line))
+        if (std::sscanf(line.c_str(), "kill %d %d", &to, &sig) == 2 && to == pid)
+            signals.push_back(sig);
+    return signals;
 }
 
 } // namespace tw_test

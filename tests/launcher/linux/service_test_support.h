@@ -37,7 +37,7 @@ public:
     void WriteUserInfo(const std::string &content) const;
 
     // Runs the driver from the package root with HOME set.
-    ProcessResult Run(const std::string &command) const;
+    ProcessResult Run(const std::string &command, ProcessOptions opts = ProcessOptions()) const;
     std::string Log() const;
 
 private:
@@ -73,6 +73,26 @@ private:
 
 // Waits (bounded) until the file exists, as the stand-in writes it atomically.
 bool WaitForFile(const std::string &path);
+// Waits (bounded) until the child runs its own program instead of this one.
+bool WaitForExec(pid_t pid);
+
+// A client that is a shell script: writes "pid=$$" to the file named by its
+// first argument, if any, then ends with status 0 on SIGTERM, or with 3 after
+// about 30 seconds. Its sleeps write nowhere, so none holds a test's output open.
+void WriteScriptClient(const std::string &path);
+
+// The signals a driver run sends, recorded by the preloaded probe.
+class SignalLog {
+public:
+    explicit SignalLog(const std::string &file) : m_file(file) {}
+    // Options for ServiceSandbox::Run that preload the recorder.
+    ProcessOptions Options() const;
+    // The signals sent to `pid`, in order; 0 for a probe.
+    std::vector<int> SentTo(pid_t pid) const;
+
+private:
+    std::string m_file;
+};
 
 } // namespace tw_test
 
