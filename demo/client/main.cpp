@@ -1,6 +1,6 @@
 // The sample client of the demo package: a small window that says which build
-// runs. Like the real client it keeps "ui.pid" in the per-user installation
-// folder while it runs and ends on SIGTERM.
+// runs. Like the real client it records itself in "ui.pid" in the per-user
+// installation folder while it runs and ends on SIGTERM.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -11,6 +11,8 @@
 #include <QWidget>
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -38,13 +40,38 @@ QString BuildNumber()
     return info.value("build_version", "unknown").toString();
 }
 
+QByteArray PidLine()
+{
+    return QByteArray("pid=") + QByteArray::number(qint64(getpid())) + "\n";
+}
+
+// Written beside it and renamed over it, so a reader never sees a half-written
+// file and a start script never takes a torn number for a stale one.
 bool WritePidFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    QByteArray temp = QFile::encodeName(path) + ".XXXXXX";
+    const int fd = mkstemp(temp.data());
+    if (fd < 0)
         return false;
-    file.write(QByteArray("pid=") + QByteArray::number(qint64(getpid())) + "\n");
-    return file.flush();
+    const QByteArray line = PidLine();
+    bool ok = write(fd, line.constData(), size_t(line.size())) == line.size() && fsync(fd) == 0;
+    ok = close(fd) == 0 && ok;
+    if (ok && rename(temp.constData(), QFile::encodeName(path).constData()) == 0)
+        return true;
+    unlink(temp.constData());
+    return false;
+}
+
+// Another instance may have recorded itself since; its file stays.
+void RemoveOwnPidFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const bool own = file.read(64) == PidLine();
+    file.close();
+    if (own)
+        QFile::remove(path);
 }
 
 } // namespace
@@ -83,6 +110,6 @@ int main(int argc, char *argv[])
     window.show();
 
     const int ret = app.exec();
-    QFile::remove(pid_file);
+    RemoveOwnPidFile(pid_file);
     return ret;
 }
