@@ -141,64 +141,38 @@ ustring::ustring()
     init();
 }
 
-ustring::ustring(const char *s)
+// Delegating to the default constructor: once it has run, the destructor
+// frees the buffers should the assignment throw.
+ustring::ustring(const char *s) : ustring()
 {
-    init();
-    try {
-        assign(s);
-    } catch (...) {
-        std::free(data);
-        std::free(wdata);
-        throw;
-    }
+    assign(s);
 }
 
-ustring::ustring(const uchar16_t *s)
+ustring::ustring(const uchar16_t *s) : ustring()
 {
-    init();
-    try {
-        assign(s);
-    } catch (...) {
-        std::free(data);
-        std::free(wdata);
-        throw;
-    }
+    assign(s);
 }
 
-ustring::ustring(const std::string &s)
+ustring::ustring(const std::string &s) : ustring()
 {
-    init();
-    try {
-        assign(s);
-    } catch (...) {
-        std::free(data);
-        std::free(wdata);
-        throw;
-    }
+    assign(s);
 }
 
-ustring::ustring(const ustring &s)
+ustring::ustring(const ustring &s) : ustring()
 {
-    init();
-    try {
-        assign(s);
-    } catch (...) {
-        std::free(data);
-        std::free(wdata);
-        throw;
-    }
+    assign(s);
 }
 
-ustring::ustring(char c)
+// Takes the buffers over; `s` is left with the small empty buffers of a new
+// string, so it stays usable.
+ustring::ustring(ustring &&s) : ustring()
 {
-    init();
-    try {
-        assign(c, 1);
-    } catch (...) {
-        std::free(data);
-        std::free(wdata);
-        throw;
-    }
+    swap(s);
+}
+
+ustring::ustring(char c) : ustring()
+{
+    assign(c, 1);
 }
 
 ustring::~ustring()
@@ -724,6 +698,12 @@ ustring &ustring::operator=(const std::string &x)
 ustring &ustring::operator=(const ustring &x)
 {
     return assign(x, 0, npos);
+}
+// The old buffers go to `x`, which stays a valid string until it is destroyed.
+ustring &ustring::operator=(ustring &&x) noexcept
+{
+    swap(x);
+    return *this;
 }
 ustring &ustring::operator=(char c)
 {

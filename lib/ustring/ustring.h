@@ -23,6 +23,7 @@ public:
     ustring(const uchar16_t *s);
     ustring(const std::string &s);
     ustring(const ustring &s);
+    ustring(ustring &&s);
     explicit ustring(char c);
     ~ustring();
 
@@ -104,6 +105,7 @@ public:
     ustring &operator=(const char *s);
     ustring &operator=(const std::string &x);
     ustring &operator=(const ustring &x);
+    ustring &operator=(ustring &&x) noexcept;
     ustring &operator=(char c);
     ustring &operator=(const uchar16_t *s);
     ustring &operator=(uchar16_t c);

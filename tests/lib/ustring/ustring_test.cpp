@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include <cctype>
 #include <cstdint>
 #include <cstring>
@@ -183,6 +185,24 @@ TEST(UstringConstruct, CopiesTakeOnlyTheUtf8Bytes)
     appended.append(a);
     EXPECT_EQ(peek(appended).wdata_len, 0u);
     EXPECT_EQ(units(copy.c_str_utf16()), units(a.c_str_utf16()));
+}
+
+// A move hands the buffers over instead of copying them, and leaves a string
+// that can still be read and assigned.
+TEST(UstringConstruct, MovesTakeTheBuffers)
+{
+    ustring a("a text long enough to need a buffer of its own");
+    const char *buffer = a.c_str();
+    ustring moved(std::move(a));
+    EXPECT_EQ(buffer, moved.c_str());
+    EXPECT_STREQ("", a.c_str()); // NOLINT(bugprone-use-after-move): moved-from strings stay usable
+    a = "again";
+    EXPECT_STREQ("again", a.c_str());
+
+    ustring target("old");
+    target = std::move(moved);
+    EXPECT_EQ(buffer, target.c_str());
+    EXPECT_STREQ("a text long enough to need a buffer of its own", target.c_str());
 }
 
 // ---------------------------------------------------------------------------
