@@ -175,7 +175,13 @@ bool WaitForFile(const std::string &path)
 bool WaitForExec(pid_t pid)
 {
     const std::string self = SelfPath(), exe = "/proc/" + std::to_string(pid) + "/exe";
-    return WaitUntil([&] { return ReadLink(exe) != self; });
+    // The new image's link comes before its arguments: the exec is over only
+    // once both read as the new program's.
+    const std::string cmdline = "/proc/" + std::to_string(pid) + "/cmdline";
+    return WaitUntil([&] {
+        const std::string now = ReadLink(exe);
+        return !now.empty() && now != self && !ReadFile(cmdline).empty();
+    });
 }
 
 void WriteScriptClient(const std::string &path)
