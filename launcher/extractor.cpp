@@ -69,18 +69,29 @@ const char *ExtractErrorText(struct archive *reader, struct archive *writer)
     return *text ? text : ErrorText(reader);
 }
 
-// Registers every filter and format and opens the archive; logs the
-// failure the way Count and List report it.
-Reader OpenForWalk(const ustring &source)
+// A reader of every filter and format that reads on to the stream's end, so
+// that the count pass sees exactly the entries the extraction writes; not
+// opened yet. Null when it cannot be allocated.
+Reader NewReader()
 {
     Reader reader(archive_read_new());
+    if (reader) {
+        // The same registration as the deprecated archive_read_support_compression_all.
+        archive_read_support_filter_all(reader.get());
+        archive_read_support_format_all(reader.get());
+        ReadToStreamEnd(reader.get());
+    }
+    return reader;
+}
+
+// Opens the archive for Count and List, logging a failure their way.
+Reader OpenForWalk(const ustring &source)
+{
+    Reader reader = NewReader();
     if (!reader) {
         TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Allocate archive failed\n");
         return nullptr;
     }
-    archive_read_support_filter_all(reader.get());
-    archive_read_support_format_all(reader.get());
-    ReadToStreamEnd(reader.get()); // counts what Extract will write
     if (archive_read_open_filename(reader.get(), source.c_str(), kBlockSize) != ARCHIVE_OK) {
         TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n",
                ErrorText(reader.get()));
@@ -212,6 +223,46 @@ void ReportProgress(int64_t total, int64_t done)
     Notify_Adapter::GetInstance().UpdateProgress(p.total, p.done);
 }
 
+// Writes every entry below `base`, reporting (total, done) after each.
+int WriteEntries(struct archive *reader, struct archive *writer, const std::string &base, int total)
+{
+    int64_t step = 0;
+    std::string placed;
+    for (;;) {
+        struct archive_entry *entry = nullptr;
+        int ret = archive_read_next_header(reader, &entry);
+        if (ret == ARCHIVE_EOF)
+            return 0;
+        if (ret != ARCHIVE_OK) {
+            TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
+                   ErrorText(reader));
+            return -1;
+        }
+        const char *stored = archive_entry_pathname(entry);
+        if (!stored) {
+            TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): archive_entry_pathname failed\n");
+            return -1;
+        }
+        if (IsSpecialFile(entry)) {
+            TW_LOG(Logger::L_WARNING, kComp, "[WARNING] extractor(%d): skipping special file '%s'\n", stored);
+            ReportProgress(total, ++step);
+            continue;
+        }
+        PlaceBelow(entry, base, stored, placed);
+        if (archive_read_extract2(reader, entry, writer) != ARCHIVE_OK) {
+            TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n",
+                   ExtractErrorText(reader, writer));
+            return -1;
+        }
+        ReportProgress(total, ++step);
+        if (archive_write_finish_entry(writer) != ARCHIVE_OK) {
+            TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
+                   ErrorText(writer));
+            return -1;
+        }
+    }
+}
+
 } // namespace
 
 ExtractProgress ScaleProgress(int64_t total, int64_t done)
@@ -297,21 +348,13 @@ int Extractor::Extract()
     // deferred, by the same relative paths, so it must close in the folder.
     std::optional<ThreadInFolder> in_target;
 
-    Reader reader(archive_read_new());
-    if (!reader) {
-        TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Allocate extractor failed\n");
-        return -1;
-    }
+    Reader reader = NewReader();
     Writer writer(archive_write_disk_new());
-    if (!writer) {
+    if (!reader || !writer) {
         TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Allocate extractor failed\n");
         return -1;
     }
     archive_write_disk_set_options(writer.get(), kDiskOptions);
-    // The same registration as the deprecated archive_read_support_compression_all.
-    archive_read_support_filter_all(reader.get());
-    archive_read_support_format_all(reader.get());
-    ReadToStreamEnd(reader.get());
     if (archive_read_open_filename(reader.get(), source.c_str(), kBlockSize) != ARCHIVE_OK) {
         TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n",
                source.c_str(), ErrorText(reader.get()));
@@ -320,42 +363,7 @@ int Extractor::Extract()
     in_target.emplace(base);
     if (in_target->entered())
         base = ".";
-
-    int64_t step = 0;
-    std::string placed;
-    for (;;) {
-        struct archive_entry *entry = nullptr;
-        int ret = archive_read_next_header(reader.get(), &entry);
-        if (ret == ARCHIVE_EOF)
-            return 0;
-        if (ret != ARCHIVE_OK) {
-            TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
-                   ErrorText(reader.get()));
-            return -1;
-        }
-        const char *stored = archive_entry_pathname(entry);
-        if (!stored) {
-            TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): archive_entry_pathname failed\n");
-            return -1;
-        }
-        if (IsSpecialFile(entry)) {
-            TW_LOG(Logger::L_WARNING, kComp, "[WARNING] extractor(%d): skipping special file '%s'\n", stored);
-            ReportProgress(total, ++step);
-            continue;
-        }
-        PlaceBelow(entry, base, stored, placed);
-        if (archive_read_extract2(reader.get(), entry, writer.get()) != ARCHIVE_OK) {
-            TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n",
-                   ExtractErrorText(reader.get(), writer.get()));
-            return -1;
-        }
-        ReportProgress(total, ++step);
-        if (archive_write_finish_entry(writer.get()) != ARCHIVE_OK) {
-            TW_LOG(Logger::L_ERR, kComp, "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
-                   ErrorText(writer.get()));
-            return -1;
-        }
-    }
+    return WriteEntries(reader.get(), writer.get(), base, total);
 }
 
 int Extractor::copy_data(struct archive *ar, struct archive *aw)
