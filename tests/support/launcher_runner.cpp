@@ -31,8 +31,8 @@ PackageInstall::PackageInstall(const std::string &parent) : m_root(parent + "/pa
     CopyExecutable(stage + "/bin/tidewell-launcher", launcher());
     if (symlink((stage + "/lib/plugins").c_str(), (m_root + "/lib/plugins").c_str()) != 0)
         throw std::runtime_error("cannot link plug-ins into " + m_root);
-    if (IsDir(stage + "/images"))
-        symlink((stage + "/images").c_str(), (m_root + "/images").c_str());
+    if (IsDir(stage + "/images") && symlink((stage + "/images").c_str(), (m_root + "/images").c_str()) != 0)
+        throw std::runtime_error("cannot link images into " + m_root);
     WriteLevels(ReadFile(stage + "/log/launcher.debug"));
 }
 

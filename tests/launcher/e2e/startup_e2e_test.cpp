@@ -1,12 +1,15 @@
 // Start-up of the installed launcher: the plug-in path line, the user's log,
-// the single-instance rule and its private rendezvous folder.
+// the single-instance rule and its private rendezvous folder, and the ways a
+// session may start it (a link, a bare name, no display, an unread output).
 #include "launcher_runner.h"
+#include "start_conditions.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <dirent.h>
 #include <functional>
+#include <map>
 #include <regex>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -37,6 +40,13 @@ bool HasLockFile(const std::string &folder)
     return false;
 }
 
+std::string LastLine(std::string text)
+{
+    if (!text.empty() && text.back() == '\n')
+        text.pop_back();
+    return text.substr(text.rfind('\n') + 1); // npos + 1 is 0: a single line
+}
+
 const char *const kDebugLevels = "launcher_debug=7\nservice_debug=4\nextractor_debug=4\nfile_op_debug=4\n";
 
 class StartupTest : public ::testing::Test {
@@ -49,6 +59,16 @@ protected:
     ProcessOptions Env() const { return LauncherEnv(home, tmp); }
     ProcessResult Run(const ProcessOptions &opts) const { return RunProcess({pkg.launcher()}, opts); }
     int Marks() const { return CountLines(ReadFile(marks), "start"); }
+
+    // A client package in the package installation, for a first installation.
+    void InstallClientPackage(const std::string &start_script) const
+    {
+        pkg.InstallPackage(WriteClientPackage(tree / "client.qpk", "3000", start_script));
+    }
+    bool CopyInstalled(const Home &h) const
+    {
+        return ReadFile(h.app() + "/INFO") == ReadFile(pkg.path("INFO"));
+    }
 
     TempTree tree;
     PackageInstall pkg;
@@ -232,6 +252,98 @@ TEST_F(StartupTest, LanguageFollowsTheLocaleAndFallsBackToEnglish)
         EXPECT_NE(r.err.find(std::string("qPrintable(qstrDef)=[") + c.code), std::string::npos)
             << c.locale << r.err;
     }
+}
+
+TEST_F(StartupTest, ClientIsInstalledAndStartedThroughALinkOrABareName)
+{
+    InstallClientPackage(MarkingStartScript(marks));
+    const std::string links = tree.mkdir("usr/bin");
+    tree.symlink(pkg.launcher(), "usr/bin/tidewell-launcher");
+    const std::string elsewhere = tree.mkdir("elsewhere");
+    struct Case {
+        const char *what;
+        std::string program, path, printed; // printed: the textual rule, unchanged
+    } cases[] = {
+        {"bare name on PATH", "tidewell-launcher", pkg.path("bin"), "../lib/plugins"},
+        {"link by its path", links + "/tidewell-launcher", "", tree / "usr/lib/plugins"},
+        {"link by its bare name", "tidewell-launcher", links, "../lib/plugins"},
+    };
+    int runs = 0;
+    for (const Case &c : cases) {
+        Home h(tree.mkdir(std::string("home-") + std::to_string(runs)));
+        ProcessOptions opts = LauncherEnv(h, tmp);
+        opts.cwd = elsewhere;
+        if (!c.path.empty())
+            opts.env["PATH"] = c.path + ":/usr/bin:/bin";
+        ProcessResult r = RunProcess({c.program}, opts);
+        EXPECT_EQ(r.exit_code, 0) << c.what << "\n" << r.err;
+        EXPECT_EQ(r.out, "lib path = '" + c.printed + "'\n") << c.what;
+        EXPECT_TRUE(CopyInstalled(h)) << c.what;
+        EXPECT_EQ(Marks(), ++runs) << c.what;
+        // The offscreen platform was asked for: no word about a display.
+        EXPECT_EQ(CountLines(ReadFile(h.log()), "[WARNING]"), 0) << c.what << "\n" << ReadFile(h.log());
+    }
+}
+
+TEST_F(StartupTest, WithoutADisplayTheClientIsStillInstalledAndStarted)
+{
+    // The start script notes the platform it is handed: the session's, never the launcher's fallback.
+    InstallClientPackage("#!/bin/sh\necho \"start ${QT_QPA_PLATFORM-unset}\" >> '" + marks + "'\n");
+    const std::string runtime = tree.mkdir("runtime", 0700); // no compositor's socket in it
+    struct Case {
+        const char *what;
+        std::map<std::string, std::string> set;
+        const char *script_sees;
+    } cases[] = {
+        {"no display named", {}, "unset"},
+        {"a display with no server", {{"DISPLAY", DisplayWithNoServer()}}, "unset"},
+        {"wayland with no compositor",
+         {{"QT_QPA_PLATFORM", "wayland"},
+          {"WAYLAND_DISPLAY", "tw-no-compositor"},
+          {"XDG_RUNTIME_DIR", runtime}},
+         "wayland"},
+    };
+    int runs = 0;
+    for (const Case &c : cases) {
+        Home h(tree.mkdir(std::string("home-") + std::to_string(runs)));
+        ProcessOptions opts = LauncherEnv(h, tmp);
+        opts.env.erase("QT_QPA_PLATFORM");
+        for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"})
+            opts.unset.push_back(name);
+        for (const auto &kv : c.set)
+            opts.env[kv.first] = kv.second;
+        ProcessResult r = RunProcess({pkg.launcher()}, opts);
+        EXPECT_EQ(r.exit_code, 0) << c.what << "\n" << r.err;
+        EXPECT_TRUE(CopyInstalled(h)) << c.what;
+        EXPECT_EQ(Marks(), ++runs) << c.what;
+        EXPECT_EQ(LastLine(ReadFile(marks)), std::string("start ") + c.script_sees) << c.what;
+        const std::string log = ReadFile(h.log());
+        EXPECT_EQ(CountLines(log, "[WARNING]"), 1) << c.what << "\n" << log;
+        EXPECT_TRUE(std::regex_search(log, std::regex(R"(\[WARNING\] main\(\d+\): no display available)")))
+            << c.what << "\n"
+            << log;
+    }
+}
+
+TEST_F(StartupTest, OutputNobodyReadsNeitherStopsTheRunNorReachesTheStartScript)
+{
+    const std::string signals = tree / "start-script-signals";
+    // Read by the shell itself: a forked grep could catch dash mid-fork, with every signal blocked.
+    const std::string script = "#!/bin/sh\nwhile read -r key value; do\n"
+                               "  case $key in SigIgn:|SigBlk:) echo \"$key $value\" >> '" +
+                               signals + "';; esac\ndone < /proc/$$/status\necho start >> '" + marks + "'\n";
+    InstallClientPackage(script);
+    ProcessResult r = RunWithClosedStdout({pkg.launcher()}, Env());
+    EXPECT_EQ(r.exit_code, 0) << "signal " << r.term_signal << "\n" << r.err;
+    EXPECT_TRUE(CopyInstalled(home));
+    EXPECT_EQ(Marks(), 1);
+    // The start script gets SIGPIPE neither ignored nor blocked.
+    const std::string status = ReadFile(signals);
+    const std::regex mask_line(R"((SigIgn|SigBlk):\s*([0-9a-f]+))");
+    int masks = 0;
+    for (std::sregex_iterator m(status.begin(), status.end(), mask_line), end; m != end; ++m, ++masks)
+        EXPECT_EQ(std::stoull((*m)[2].str(), nullptr, 16) & (1ull << (SIGPIPE - 1)), 0u) << (*m)[1].str();
+    EXPECT_EQ(masks, 2) << status;
 }
 
 } // namespace
