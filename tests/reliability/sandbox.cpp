@@ -294,12 +294,12 @@ ProcessResult Sandbox::Run(const ProcessOptions &opts) const
     return RunProcess({pkg.launcher()}, opts);
 }
 
-void Sandbox::InstallOldCopy(const std::string &build) const
+void Sandbox::InstallOldCopy(const std::string &build, int data_files) const
 {
     WriteFile(App() + "/INFO", InfoText(build));
     WriteFile(App() + "/bin/tidewell-backup-ui", "#!/bin/sh\nexit 0\n", 0755);
     WriteFile(App() + "/package/start-stop", StartScript(kOldMarker, marks), 0755);
-    for (int i = 0; i < 20; ++i)
+    for (int i = 0; i < data_files; ++i)
         WriteFile(App() + "/data/old-" + std::to_string(i), RandomBytes(3000 + i, 7000 + i));
 }
 

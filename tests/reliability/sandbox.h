@@ -78,8 +78,9 @@ public:
     tw_test::ProcessResult Run() const { return Run(Env()); }
     tw_test::ProcessResult Run(const tw_test::ProcessOptions &opts) const;
 
-    // An old per-user copy with build `build` whose start script writes "old".
-    void InstallOldCopy(const std::string &build = "2000") const;
+    // An old per-user copy with build `build` whose start script writes "old",
+    // with `data_files` files of random bytes in "data".
+    void InstallOldCopy(const std::string &build = "2000", int data_files = 20) const;
     void InstallPackage(const ClientPackage &package,
                         tw_test::ArchiveFormat format = tw_test::ArchiveFormat::Zip,
                         tw_test::ArchiveFilter filter = tw_test::ArchiveFilter::None) const;
