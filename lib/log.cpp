@@ -3,9 +3,12 @@
 #include <climits>
 #include <cstdlib>
 #include <ctime>
+#include <fcntl.h>
 #include <new>
 #include <string>
+#include <sys/stat.h>
 #include <syslog.h>
+#include <unistd.h>
 
 #include "config.h"
 
@@ -84,6 +87,76 @@ long long WriteStamped(FILE *fp, const xchar *fmt, va_list args)
     return static_cast<long long>(put) + body;
 }
 
+// What an entry that is no regular file is, in the words of the log line that refuses it.
+const char *KindOf(mode_t mode)
+{
+    if (S_ISFIFO(mode))
+        return "a FIFO";
+    if (S_ISDIR(mode))
+        return "a folder";
+    if (S_ISCHR(mode))
+        return "a character device";
+    if (S_ISBLK(mode))
+        return "a block device";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    return "something else";
+}
+
+// Opens the log for appending. Only a regular file will do (a link to one is followed):
+// O_NONBLOCK keeps a FIFO without a reader from stopping the process in open(), and a
+// device or FIFO would swallow or hold back every line. Returns null when the file cannot
+// be opened; `*refused` then names the kind of entry if that is the reason, else stays null.
+FILE *OpenLogFile(const ustring &path, const char **refused)
+{
+    *refused = nullptr;
+    int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
+    struct stat st;
+    if (fd < 0) {
+        // A FIFO without a reader (ENXIO) or a folder (EISDIR) is refused by open() itself.
+        if (stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+            *refused = KindOf(st.st_mode);
+        return nullptr;
+    }
+    const bool examined = fstat(fd, &st) == 0;
+    if (!examined || !S_ISREG(st.st_mode)) {
+        if (examined)
+            *refused = KindOf(st.st_mode);
+        close(fd);
+        return nullptr;
+    }
+    // O_NONBLOCK was for open() only: a write to the log waits, never fails with EAGAIN.
+    int flags = fcntl(fd, F_GETFL);
+    if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        close(fd);
+        return nullptr;
+    }
+    FILE *fp = fdopen(fd, "a");
+    if (!fp)
+        close(fd);
+    return fp;
+}
+
+FILE *OpenLogFile(const ustring &path)
+{
+    const char *refused;
+    return OpenLogFile(path, &refused);
+}
+
+// Rotation moves and removes regular files only: a FIFO, folder, device or link at a
+// rotated name is somebody else's. A missing entry counts as neither.
+bool IsRegularFile(const ustring &path)
+{
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool IsForeign(const ustring &path)
+{
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode);
+}
+
 // Makes `fresh` the stream unless it is null, in which case the current stream stays.
 void SwitchStream(FILE *&current, FILE *fresh)
 {
@@ -114,6 +187,7 @@ int Logger::Initialize(Type type, const ustring &path, const ustring &level_path
     }
 
     FILE *fp = nullptr;
+    const char *refused = nullptr;
     if (type == STDOUT_LOGGER) {
         fp = stdout;
     } else if (type == STDERR_LOGGER) {
@@ -121,9 +195,14 @@ int Logger::Initialize(Type type, const ustring &path, const ustring &level_path
     } else if (type != SYSLOG_LOGGER) {
         if (path.empty())
             return -1;
-        fp = fopen(path.c_str(), "ae");
-        if (!fp)
+        fp = OpenLogFile(path, &refused);
+        if (!fp && !refused)
             return -1;
+        if (!fp) {
+            // The run goes on, its log on standard error, which the line below explains.
+            type = STDERR_LOGGER;
+            fp = stderr;
+        }
     }
 
     // A second Initialize must not leak the file of the first.
@@ -143,6 +222,10 @@ int Logger::Initialize(Type type, const ustring &path, const ustring &level_path
     *log_rotated_count_shared = 0;
     log_rotated_count_private = 0;
     log_initialized = true;
+    if (refused)
+        TW_LOG(L_WARNING, "log_debug",
+               "[WARNING] log(%d): '%s' is %s, not a regular file; logging to standard error\n", path.c_str(),
+               refused);
     return 0;
 }
 
@@ -171,13 +254,12 @@ void Logger::LogMsg2(Level level, const ustring &comp, const xchar *fmt, va_list
     if (!log_initialized || !fmt)
         return;
     InitializeLock();
-    if (!log_lock)
-        return;
-    if (log_type != SYSLOG_LOGGER && !log_fp)
+    if (!__atomic_load_n(&log_lock, __ATOMIC_ACQUIRE))
         return;
 
     Lock();
-    if (!log_size && InitializeSharedData() != 0) {
+    // Looked at under the lock only: rotation in another thread switches the stream.
+    if ((log_type != SYSLOG_LOGGER && !log_fp) || (!log_size && InitializeSharedData() != 0)) {
         Unlock();
         return;
     }
@@ -222,17 +304,25 @@ void Logger::LogMsg2(Level level, const ustring &comp, const xchar *fmt, va_list
 int Logger::Rotate()
 {
     const int slots = rotate_cnt;
-    for (int i = slots - 2; i >= 0; --i)
-        rename(SlotName(log_path, i).c_str(), SlotName(log_path, i + 1).c_str());
-    // unlink, not remove: a folder that happens to carry a slot name is not ours to delete.
-    unlink(SlotName(log_path, slots - 1).c_str());
+    // A step that would move or replace an entry that is not ours is left out; at worst
+    // an older rotated file is overwritten by a newer one.
+    for (int i = slots - 2; i >= 0; --i) {
+        const ustring from = SlotName(log_path, i);
+        const ustring to = SlotName(log_path, i + 1);
+        if (IsRegularFile(from) && !IsForeign(to))
+            rename(from.c_str(), to.c_str());
+    }
+    const ustring oldest = SlotName(log_path, slots - 1);
+    if (IsRegularFile(oldest))
+        unlink(oldest.c_str());
 
-    if (rename(log_path.c_str(), SlotName(log_path, 0).c_str()) != 0) {
+    const ustring newest = SlotName(log_path, 0);
+    if (!IsRegularFile(log_path) || IsForeign(newest) || rename(log_path.c_str(), newest.c_str()) != 0) {
         // Reopen by path in case the file was removed under us; otherwise go on as before.
-        SwitchStream(log_fp, fopen(log_path.c_str(), "ae"));
+        SwitchStream(log_fp, OpenLogFile(log_path));
         return -1;
     }
-    FILE *fresh = fopen(log_path.c_str(), "ae");
+    FILE *fresh = OpenLogFile(log_path);
     if (!fresh)
         return -1; // the current stream now writes into slot 0
     SwitchStream(log_fp, fresh);
@@ -245,7 +335,7 @@ void Logger::ReloadLogFile()
 {
     if (IsStreamKind(log_type))
         return;
-    FILE *fresh = fopen(log_path.c_str(), "ae");
+    FILE *fresh = OpenLogFile(log_path);
     if (!fresh)
         return;
     SwitchStream(log_fp, fresh);
@@ -279,14 +369,16 @@ void Logger::DestroyLock()
     delete lock;
 }
 
+// The pointer is read atomically, as everywhere: another thread may still be in its
+// compare-and-swap in InitializeLock (a failed one is a write to ThreadSanitizer).
 void Logger::Lock()
 {
-    pthread_mutex_lock(log_lock);
+    pthread_mutex_lock(__atomic_load_n(&log_lock, __ATOMIC_ACQUIRE));
 }
 
 void Logger::Unlock()
 {
-    pthread_mutex_unlock(log_lock);
+    pthread_mutex_unlock(__atomic_load_n(&log_lock, __ATOMIC_ACQUIRE));
 }
 
 void Logger::InitializeFileLock() {}

@@ -35,6 +35,10 @@ public:
         L_DEBUG = 7,
     };
 
+    // FILE_LOGGER writes to a regular file only (a link to one will do). Anything else at
+    // log_path (a FIFO, a folder, a device) is left alone and the log goes to standard
+    // error, with one line saying why: that still returns 0. -1: nothing could be opened,
+    // and the logger keeps writing where it wrote before.
     static int Initialize(Type type, const ustring &log_path, const ustring &level_path, int rotate_cnt);
     static void Destroy();
     static void LogMsg(Level level, const ustring &comp, const xchar *fmt, ...) TW_PRINTF_LIKE(3, 4);

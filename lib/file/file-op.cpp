@@ -343,10 +343,13 @@ int RemoveEntryAt(int parent_fd, const char *name, const ustring &full);
 // owner cannot be emptied; being removed anyway, it is opened up first (and
 // stays so if the removal fails later). Folders of others are left as they
 // are. AT_SYMLINK_NOFOLLOW: a link put in the folder's place is not followed.
-void OpenUpOwnFolder(int parent_fd, const char *name, const struct stat &st)
+// False when it cannot be opened up; callers go on, and the emptying that then
+// fails is what gets reported.
+bool OpenUpOwnFolder(int parent_fd, const char *name, const struct stat &st)
 {
-    if (st.st_uid == geteuid() && (st.st_mode & S_IRWXU) != S_IRWXU)
-        fchmodat(parent_fd, name, (st.st_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW);
+    if (st.st_uid != geteuid() || (st.st_mode & S_IRWXU) == S_IRWXU)
+        return true;
+    return fchmodat(parent_fd, name, (st.st_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
 // Removes everything inside the open folder dir_fd (which it takes over). Every
@@ -647,8 +650,29 @@ int FSRename(const ustring &from, const ustring &to, bool do_case_check)
     return MoveAcrossDevices(from, to, do_case_check);
 }
 
-int FSRemove(const ustring &path, bool /*allowundo*/)
+namespace {
+
+// The entry itself, trailing separators dropped: with them lstat() and open() would follow
+// a final link into the folder it points to. "/" (however many) stays "/".
+ustring WithoutTrailingSeparators(const ustring &path)
 {
+    const char *text = path.c_str();
+    size_t end = path.size();
+    while (end > 1 && text[end - 1] == '/')
+        --end;
+    return end == path.size() ? path : path.substr(0, end);
+}
+
+} // namespace
+
+int FSRemove(const ustring &given, bool /*allowundo*/)
+{
+    const ustring path = WithoutTrailingSeparators(given);
+    // Emptying the whole file system is never what a caller means.
+    if (path == ustring("/")) {
+        TW_LOG(Logger::L_ERR, kComp, "[ERROR] file-op(%d): FSRemove: Refusing to remove '/'\n");
+        return -1;
+    }
     FILE_INFO info;
     if (path.empty() || GetFileInfo(path, info) != 0)
         return -1;

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <sched.h>
@@ -47,10 +48,11 @@ bool InChild()
 // The logger's state is static: a scenario that needs it as a new process has it runs the
 // calling test again in a fresh copy of this executable, with `role` in its environment.
 tw_test::ProcessResult RunFresh(const std::string &role, const std::string &dir,
-                                const std::string &levels = std::string())
+                                const std::string &levels = std::string(), int timeout_seconds = 120)
 {
     const ::testing::TestInfo *info = ::testing::UnitTest::GetInstance()->current_test_info();
     tw_test::ProcessOptions opts;
+    opts.timeout_seconds = timeout_seconds;
     opts.env[kRoleVar] = role;
     opts.env[kDirVar] = dir;
     opts.env[kLevelsVar] = levels;
@@ -255,6 +257,50 @@ TEST(LoggerStart, FailedInitializeKeepsWritingWhereItWroteAndKeepsItsLevels)
               "<TS>[ERROR] log_test(N): to the earlier file\n");
 }
 
+// What the log path holds instead of a regular file, and how the logger names it.
+struct NotAFileCase {
+    const char *name;
+    std::function<void(const std::string &path)> make;
+    const char *kind;
+};
+
+const NotAFileCase kNotAFileCases[] = {
+    // Opening a FIFO for writing waits for a reader, which may never come.
+    {"Fifo", [](const std::string &path) { ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); }, "a FIFO"},
+    {"Folder", [](const std::string &path) { tw_test::MakeDirs(path); }, "a folder"},
+    // The file behind a link is what counts: a device would swallow every line.
+    {"DeviceBehindLink", [](const std::string &path) { ASSERT_EQ(symlink("/dev/null", path.c_str()), 0); },
+     "a character device"},
+};
+
+TEST(LoggerStart, LogPathNotARegularFileSendsTheLogToStandardError)
+{
+    if (InChild()) {
+        ASSERT_EQ(Logger::Initialize(Logger::FILE_LOGGER, U(Env(kDirVar) + "/launcher.log"), U(""), 50), 0);
+        TW_LOG(Logger::L_ERR, "launcher_debug", "[ERROR] log_test(%d): logged all the same\n");
+        return;
+    }
+    for (const NotAFileCase &c : kNotAFileCases) {
+        SCOPED_TRACE(c.name);
+        tw_test::TempTree tree;
+        const std::string log = tree / "launcher.log";
+        c.make(log);
+        struct stat before;
+        ASSERT_EQ(lstat(log.c_str(), &before), 0);
+        // A logger that blocks is killed at the time-out and fails here instead of hanging.
+        tw_test::ProcessResult run = RunFresh(c.name, tree.path(), "", 20);
+        EXPECT_EQ(run.exit_code, 0) << "signal " << run.term_signal << "\n" << run.out << run.err;
+        EXPECT_EQ(Normalized(tw_test::WithoutLineNumbers(run.err)),
+                  "<TS>[WARNING] log(N): '" + log + "' is " + c.kind +
+                      ", not a regular file; logging to standard error\n"
+                      "<TS>[ERROR] log_test(N): logged all the same\n");
+        struct stat after;
+        ASSERT_EQ(lstat(log.c_str(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino) << "the entry is left as it was";
+        EXPECT_EQ(after.st_mode, before.st_mode);
+    }
+}
+
 struct DestinationCase {
     const char *name;
     Logger::Type type;
@@ -339,15 +385,15 @@ TEST(LoggerDestinations, SyslogSendsEveryPassingMessageAtErrorPriority)
 }
 
 // Two threads log at once; every line must come out whole and in each thread's order.
-void LogFromTwoThreads()
+void LogFromTwoThreads(int count = 5000, size_t width = 40)
 {
     std::atomic<int> ready(0);
-    auto body = [&ready](char name) {
-        std::string filler(40, name);
+    auto body = [&ready, count, width](char name) {
+        std::string filler(width, name);
         ++ready;
         while (ready.load() < 2)
             std::this_thread::yield();
-        for (int i = 0; i < 5000; ++i)
+        for (int i = 0; i < count; ++i)
             TW_LOG(Logger::L_ERR, "thread_debug", "[ERROR] log_test(%d): %c %d %s\n", name, i,
                    filler.c_str());
     };
@@ -357,18 +403,18 @@ void LogFromTwoThreads()
     b.join();
 }
 
-void ExpectWholeLines(const std::string &text)
+void ExpectWholeLines(const std::string &text, int count = 5000, size_t width = 40)
 {
     std::map<char, int> next;
     for (const std::string &line : LinesOf(text)) {
         char name = line.empty() ? '?' : line.back();
         std::string whole = "<TS>[ERROR] log_test(N): " + std::string(1, name) + " " +
-                            std::to_string(next[name]) + " " + std::string(40, name);
+                            std::to_string(next[name]) + " " + std::string(width, name);
         ASSERT_EQ(Normalized(line), whole);
         ++next[name];
     }
-    EXPECT_EQ(next['a'], 5000);
-    EXPECT_EQ(next['b'], 5000);
+    EXPECT_EQ(next['a'], count);
+    EXPECT_EQ(next['b'], count);
 }
 
 TEST(LoggerThreads, LinesNeverInterleave)
@@ -386,6 +432,25 @@ TEST(LoggerThreads, LinesNeverInterleave)
     LogFromTwoThreads();
     Logger::Destroy();
     ExpectWholeLines(tw_test::ReadFile(tree / "launcher.log"));
+}
+
+// Rotation swaps the stream while the other thread logs: under ThreadSanitizer a look at
+// the stream outside the lock is a reported race; everywhere, no line may be lost or cut.
+TEST(LoggerThreads, RotationWhileTwoThreadsLog)
+{
+    const int count = 48;
+    const size_t width = 32768; // two threads write about 3 MiB: three rotations
+    tw_test::TempTree tree;
+    std::string log = tree / "launcher.log";
+    ASSERT_EQ(Logger::Initialize(Logger::FILE_LOGGER, U(log), U(""), 50), 0);
+    LogFromTwoThreads(count, width);
+    Logger::Destroy();
+    ASSERT_TRUE(tw_test::Exists(log + "_1")) << "too few rotations to mean anything";
+    std::string all;
+    for (int slot = 49; slot >= 0; --slot)
+        if (tw_test::Exists(log + "_" + std::to_string(slot)))
+            all += tw_test::ReadFile(log + "_" + std::to_string(slot));
+    ExpectWholeLines(all + tw_test::ReadFile(log), count, width);
 }
 
 // Descriptors of this process open on `path`; with `inherited` only those a child would get.
@@ -558,6 +623,63 @@ TEST(LoggerRotation, SlotCountsBelowTwoKeepOneRotatedFile)
         Logger::Destroy();
         EXPECT_EQ(Names(tree.path()), (std::set<std::string>{"launcher.log", "launcher.log_0"}));
         EXPECT_EQ(TagOf(log + "_0"), "c--");
+    }
+}
+
+// Entries at rotated names that are no regular files belong to somebody else: rotation
+// neither moves nor removes them, and logging goes on.
+struct ForeignSlotCase {
+    const char *name;
+    int slot;
+    std::function<void(const tw_test::TempTree &tree, const std::string &path)> make;
+};
+
+TEST(LoggerRotation, EntriesThatAreNoRegularFilesStayWhereTheyAre)
+{
+    const ForeignSlotCase cases[] = {
+        {"FifoInNewestSlot", 0,
+         [](const tw_test::TempTree &, const std::string &p) { ASSERT_EQ(mkfifo(p.c_str(), 0600), 0); }},
+        {"FifoInOldestSlot", 2,
+         [](const tw_test::TempTree &, const std::string &p) { ASSERT_EQ(mkfifo(p.c_str(), 0600), 0); }},
+        {"EmptyFolderInNewestSlot", 0,
+         [](const tw_test::TempTree &, const std::string &p) { tw_test::MakeDirs(p); }},
+        {"FolderInMiddleSlot", 1,
+         [](const tw_test::TempTree &, const std::string &p) { tw_test::WriteFile(p + "/keep", "x"); }},
+        {"LinkInOldestSlot", 2,
+         [](const tw_test::TempTree &tree, const std::string &p) {
+             ASSERT_EQ(symlink(tree.write("target", "x").c_str(), p.c_str()), 0);
+         }},
+    };
+    for (const ForeignSlotCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        tw_test::TempTree tree;
+        const std::string log = tree / "launcher.log";
+        const std::string foreign = log + "_" + std::to_string(c.slot);
+        c.make(tree, foreign);
+        const std::set<std::string> inside = Names(foreign); // empty for all but a folder
+        struct stat was;
+        ASSERT_EQ(lstat(foreign.c_str(), &was), 0);
+
+        ASSERT_EQ(Logger::Initialize(Logger::FILE_LOGGER, U(log), U(""), 3), 0);
+        // Three rotations move a file through every slot.
+        for (const char *tag : {"a--", "b--", "c--"})
+            RotateOnce(tag);
+        Put("still logging\n");
+        Logger::Destroy();
+
+        struct stat is = {};
+        EXPECT_EQ(lstat(foreign.c_str(), &is), 0) << "the entry is gone";
+        EXPECT_EQ(is.st_ino, was.st_ino) << "the entry was replaced";
+        EXPECT_EQ(is.st_mode, was.st_mode);
+        EXPECT_EQ(Names(foreign), inside);
+        if (tw_test::Exists(tree / "target")) {
+            EXPECT_EQ(tw_test::ReadFile(tree / "target"), "x");
+        }
+        EXPECT_NE(tw_test::ReadFile(log).find("still logging"), std::string::npos);
+        for (const std::string &name : Names(tree.path()))
+            EXPECT_TRUE(name == "target" || name == "launcher.log" || name.rfind("launcher.log_", 0) == 0)
+                << name;
+        EXPECT_FALSE(tw_test::Exists(log + "_3"));
     }
 }
 

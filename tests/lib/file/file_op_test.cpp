@@ -617,6 +617,60 @@ TEST(Remove, LinksAreRemovedNeverFollowed)
     EXPECT_EQ("keep", ReadFile(outside));
 }
 
+// Trailing separators name the entry itself: a link goes, never what it points to.
+TEST(Remove, TrailingSeparatorsNeverReachThroughALink)
+{
+    const struct {
+        const char *name;
+        bool link;          // the entry is a link to the folder "outside", else a folder of its own
+        const char *suffix; // put after the entry's path
+    } cases[] = {
+        {"LinkOneSlash", true, "/"},
+        {"LinkTwoSlashes", true, "//"},
+        {"FolderOneSlash", false, "/"},
+        {"FolderTwoSlashes", false, "//"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        TempTree tree;
+        tree.write("outside/precious", "keep");
+        tree.write("outside/sub/inner", "deep");
+        if (c.link)
+            tree.symlink(tree / "outside", "entry");
+        else
+            tree.write("entry/sub/inner", "x");
+        const std::string path = tree / "entry";
+        const std::map<std::string, std::string> outside = Snapshot(tree / "outside");
+
+        EXPECT_EQ(0, FSRemove(ustring(path + c.suffix)));
+        EXPECT_FALSE(Exists(path));
+        EXPECT_EQ(outside, Snapshot(tree / "outside"));
+    }
+}
+
+// The root of the file system is never emptied; checked inside a folder made the
+// root of a child process, so that a failure costs only that folder.
+TEST(Remove, TheRootIsRefused)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "chroot needs root";
+    for (const char *root : {"/", "//", "///"}) {
+        SCOPED_TRACE(root);
+        TempTree tree;
+        tree.write("kept/file", "x");
+        int result = 0;
+        ASSERT_TRUE(tw_test::RunInChild(
+            [&] {
+                if (chroot(tree.path().c_str()) != 0 || chdir("/") != 0)
+                    return 100;
+                return FSRemove(ustring(root));
+            },
+            result));
+        EXPECT_EQ(-1, result);
+        EXPECT_EQ("x", ReadFile(tree / "kept/file"));
+    }
+}
+
 TEST_F(FileOp, ReadDirReportsTheEntriesThemselves)
 {
     const std::string dir = tree.mkdir("d");
