@@ -136,7 +136,7 @@ TEST(Recovery, UnremovableBackupChangesNothingElse)
     RunProcess({"chown", "-R", "65534:65534", s.home.path, s.tmp, s.marks});
     chmod(s.tree.path().c_str(), 0755);
     WriteFile(s.Backup(0) + "/root-owned/file", "not the user's\n"); // as root, after the hand-over
-    chown(s.Backup(0).c_str(), 65534, 65534);
+    ASSERT_EQ(0, chown(s.Backup(0).c_str(), 65534, 65534));
     const std::vector<std::string> as_user{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
 
     std::vector<std::string> client = as_user;

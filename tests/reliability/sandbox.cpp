@@ -279,13 +279,9 @@ ProcessOptions Sandbox::Env() const
 ProcessOptions Sandbox::ProbeEnv(const std::string &stop_at, const std::string &mark) const
 {
     ProcessOptions opts = Env();
-    opts.env["LD_PRELOAD"] = TW_FS_PROBE;
+    AddPreload(opts, TW_FS_PROBE);
     opts.env["TW_STOP_AT"] = stop_at;
     opts.env["TW_STOP_MARK"] = mark;
-    // The sanitizer runtime wants to come first; the probe only wraps libc calls.
-    const char *asan = getenv("ASAN_OPTIONS");
-    opts.env["ASAN_OPTIONS"] =
-        std::string(asan ? asan : "") + (asan && *asan ? ":" : "") + "verify_asan_link_order=0";
     return opts;
 }
 

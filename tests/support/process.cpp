@@ -20,22 +20,6 @@ namespace tw_test {
 
 namespace {
 
-[[noreturn]] void ExecChild(const std::vector<std::string> &argv, const ProcessOptions &opts)
-{
-    for (const std::string &name : opts.unset)
-        unsetenv(name.c_str());
-    for (const auto &kv : opts.env)
-        setenv(kv.first.c_str(), kv.second.c_str(), 1);
-    if (!opts.cwd.empty() && chdir(opts.cwd.c_str()) != 0)
-        _exit(126);
-    std::vector<char *> args;
-    for (const std::string &a : argv)
-        args.push_back(const_cast<char *>(a.c_str()));
-    args.push_back(nullptr);
-    execvp(args[0], args.data());
-    _exit(127);
-}
-
 double Now()
 {
     struct timespec ts;
@@ -53,6 +37,31 @@ int DecodeStatus(int status, int *signal_out)
 }
 
 } // namespace
+
+void ExecChild(const std::vector<std::string> &argv, const ProcessOptions &opts)
+{
+    for (const std::string &name : opts.unset)
+        unsetenv(name.c_str());
+    for (const auto &kv : opts.env)
+        setenv(kv.first.c_str(), kv.second.c_str(), 1);
+    if (!opts.cwd.empty() && chdir(opts.cwd.c_str()) != 0)
+        _exit(126);
+    std::vector<char *> args;
+    for (const std::string &a : argv)
+        args.push_back(const_cast<char *>(a.c_str()));
+    args.push_back(nullptr);
+    execvp(args[0], args.data());
+    _exit(127);
+}
+
+void AddPreload(ProcessOptions &opts, const std::string &library)
+{
+    opts.env["LD_PRELOAD"] = library;
+    // The sanitizer runtime wants to come first; a preloaded probe only wraps libc calls.
+    const char *asan = getenv("ASAN_OPTIONS");
+    opts.env["ASAN_OPTIONS"] =
+        std::string(asan ? asan : "") + (asan && *asan ? ":" : "") + "verify_asan_link_order=0";
+}
 
 ProcessResult RunProcess(const std::vector<std::string> &argv, const ProcessOptions &opts)
 {

@@ -25,6 +25,13 @@ struct ProcessOptions {
     int timeout_seconds = 120; // killed with SIGKILL after that
 };
 
+// In a forked child: applies `opts` (environment, working folder) and executes
+// argv; exits 126 or 127 when that fails.
+[[noreturn]] void ExecChild(const std::vector<std::string> &argv, const ProcessOptions &opts);
+
+// Preloads `library` (a probe of tests/support) into the processes run with `opts`.
+void AddPreload(ProcessOptions &opts, const std::string &library);
+
 ProcessResult RunProcess(const std::vector<std::string> &argv, const ProcessOptions &opts = ProcessOptions());
 
 // Starts a child in the background; the caller waits or kills it.

@@ -54,18 +54,7 @@ ProcessResult RunWithClosedStdout(const std::vector<std::string> &argv, const Pr
         dup2(out_pipe[1], 1);
         dup2(err_pipe[1], 2);
         close(out_pipe[1]);
-        for (const std::string &name : opts.unset)
-            unsetenv(name.c_str());
-        for (const auto &kv : opts.env)
-            setenv(kv.first.c_str(), kv.second.c_str(), 1);
-        if (!opts.cwd.empty() && chdir(opts.cwd.c_str()) != 0)
-            _exit(126);
-        std::vector<char *> args;
-        for (const std::string &a : argv)
-            args.push_back(const_cast<char *>(a.c_str()));
-        args.push_back(nullptr);
-        execvp(args[0], args.data());
-        _exit(127);
+        ExecChild(argv, opts);
     }
     close(out_pipe[1]);
     close(err_pipe[1]);

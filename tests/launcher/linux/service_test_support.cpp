@@ -199,12 +199,8 @@ void WriteScriptClient(const std::string &path)
 ProcessOptions SignalLog::Options() const
 {
     ProcessOptions opts;
-    opts.env["LD_PRELOAD"] = TW_FS_PROBE;
+    AddPreload(opts, TW_FS_PROBE);
     opts.env["TW_PROBE_LOG"] = m_file;
-    // The sanitizer runtime wants to be first; the probe only wraps libc calls.
-    const char *asan = getenv("ASAN_OPTIONS");
-    opts.env["ASAN_OPTIONS"] =
-        std::string(asan ? asan : "") + (asan && *asan ? ":" : "") + "verify_asan_link_order=0";
     return opts;
 }
 

@@ -314,12 +314,8 @@ protected:
     ProcessOptions Probe(bool fail_syncfs) const
     {
         ProcessOptions opts;
-        opts.env["LD_PRELOAD"] = TW_FS_PROBE;
+        AddPreload(opts, TW_FS_PROBE);
         opts.env["TW_PROBE_LOG"] = probe_log;
-        // The sanitizer runtime wants to be first; the probe only wraps libc calls.
-        const char *asan = getenv("ASAN_OPTIONS");
-        opts.env["ASAN_OPTIONS"] =
-            std::string(asan ? asan : "") + (asan && *asan ? ":" : "") + "verify_asan_link_order=0";
         if (fail_syncfs)
             opts.env["TW_PROBE_FAIL_SYNCFS"] = "1";
         return opts;
