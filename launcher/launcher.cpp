@@ -1,6 +1,7 @@
 #include "launcher.h"
 
 #include "adapter.h"
+#include "copy_guard.h"
 #include "linux-service.h"
 #include "log.h"
 #include "strtab.h"
@@ -79,19 +80,29 @@ void Worker::WaitSequenceDone()
 void Worker::HandleServicce()
 {
     TW_LOG(Logger::L_DEBUG, kComp, "[DEBUG] launcher(%d): running\n");
-    m_service->PreUpgrade();
-    if (!m_service->IsNeedUpgrade()) {
-        TW_LOG(Logger::L_DEBUG, kComp, "[DEBUG] launcher(%d): no need to upgrade\n");
-    } else {
-        emit sigShowMsg();
-        if (m_service->HandlePackageUpgrade() != 0) {
-            TW_LOG(Logger::L_ERR, kComp, "[ERROR] launcher(%d): Failed to upgrade package\n");
+    {
+        // Launchers of other package installations, or of other machines
+        // sharing the home, would otherwise replace the copy at the same
+        // time. Taken before the versions are read, so a launcher that waited
+        // decides with what the holder left; it waits here, off the GUI
+        // thread. Released before the start script, which may run for long.
+        CopyGuard guard(Service::GetUserTidewellInstallPath());
+        m_service->PreUpgrade();
+        if (!m_service->IsNeedUpgrade()) {
+            TW_LOG(Logger::L_DEBUG, kComp, "[DEBUG] launcher(%d): no need to upgrade\n");
         } else {
-            emit sigUpdateProgress(100, 100);
-            emit sigSetLabelText(StrTable::LoadStr(160));
+            emit sigShowMsg();
+            if (m_service->HandlePackageUpgrade() != 0) {
+                TW_LOG(Logger::L_ERR, kComp, "[ERROR] launcher(%d): Failed to upgrade package\n");
+            } else {
+                emit sigUpdateProgress(100, 100);
+                emit sigSetLabelText(StrTable::LoadStr(160));
+            }
         }
+        // Also a change below the per-user folder: two removals of one tree
+        // at once would report each other's work as failures.
+        m_service->RemoveAgedFolders();
     }
-    m_service->RemoveAgedFolders();
     m_service->PostUpgrade();
     TW_LOG(Logger::L_DEBUG, kComp, "[DEBUG] launcher(%d): done\n");
     emit sigServiceDone();

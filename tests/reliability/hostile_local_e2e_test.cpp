@@ -217,7 +217,8 @@ const LocalCase kLocalCases[] = {
          MakeDirs(l.s.tree / "other-disk");
          ASSERT_EQ(0, rename(l.s.home.install().c_str(), real.c_str()));
          ASSERT_EQ(0, symlink(real.c_str(), l.s.home.install().c_str()));
-         l.extra_skip = {"other-disk/TidewellBackup/Tidewell.app", "other-disk/TidewellBackup/log"};
+         l.extra_skip = {"other-disk/TidewellBackup/Tidewell.app", "other-disk/TidewellBackup/log",
+                         "other-disk/TidewellBackup/.run"};
          l.copy_path = real + "/Tidewell.app";
      },
      Result::Upgraded, nullptr},
@@ -273,8 +274,7 @@ TEST_P(HostileLocalTest, RunsToTheEndAndTouchesNothingElse)
         return;
     const std::string copy = l.copy_path.empty() ? l.s.App() : l.copy_path;
     const Tree old_copy = TreeOf(copy);
-    std::vector<std::string> skip = {"home/.TidewellBackup/Tidewell.app", "home/.TidewellBackup/log", "tmp",
-                                     "marks"};
+    std::vector<std::string> skip = Sandbox::OutsideSkips();
     skip.insert(skip.end(), l.extra_skip.begin(), l.extra_skip.end());
     Tree outside = TreeOfExcept(l.s.tree.path(), skip);
     if (l.outside_changes)
@@ -399,7 +399,7 @@ const PermissionCase kPermissionCases[] = {
     {"AgedAppFolderHoldsAnotherUsersFolder",
      [](Sandbox &s) {
          WriteFile(s.home.install() + "/app/stuck/file", "x");
-         chown((s.home.install() + "/app").c_str(), kNobody, kNobody);
+         ASSERT_EQ(0, chown((s.home.install() + "/app").c_str(), kNobody, kNobody));
      },
      Result::Upgraded, [](Sandbox &s) { EXPECT_TRUE(Exists(s.home.install() + "/app/stuck/file")); },
      nullptr},

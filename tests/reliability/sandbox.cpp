@@ -334,10 +334,15 @@ std::string Sandbox::Log() const
     return WithoutLineNumbers(ReadFile(home.log()));
 }
 
+std::vector<std::string> Sandbox::OutsideSkips()
+{
+    return {"home/.TidewellBackup/Tidewell.app", "home/.TidewellBackup/log", "home/.TidewellBackup/.run", "tmp",
+            "marks"};
+}
+
 Tree Sandbox::Outside() const
 {
-    return TreeOfExcept(tree.path(),
-                        {"home/.TidewellBackup/Tidewell.app", "home/.TidewellBackup/log", "tmp", "marks"});
+    return TreeOfExcept(tree.path(), OutsideSkips());
 }
 
 } // namespace tw_rel

@@ -92,9 +92,12 @@ public:
     std::vector<std::string> Backups() const; // the backup names that exist
     std::vector<std::string> Starts() const;  // the words the start scripts wrote, in order
     std::string Log() const;                  // the launcher's log, line numbers shown as N
-    // Everything in the tree but the per-user copy (and its backups), the log,
+    // Everything in the tree but the per-user copy (and its backups and the
+    // guard file beside it), the log, the single-instance folder ".run",
     // TMPDIR and the marks file.
     Tree Outside() const;
+    // What Outside() leaves out, relative to the tree, for snapshots that leave out more.
+    static std::vector<std::string> OutsideSkips();
 };
 
 } // namespace tw_rel

@@ -190,7 +190,7 @@ TEST_P(EndingTest, ClientRemovesOnlyItsOwnPidFile)
     // The pid file is written beside itself and renamed: no temporary file is left.
     std::vector<std::string> left = Names(home.install());
     std::sort(left.begin(), left.end());
-    std::vector<std::string> expected = {"Tidewell.app", "log"};
+    std::vector<std::string> expected = {"Tidewell.app", "Tidewell.app.lock", "log"};
     if (GetParam().overwritten)
         expected.push_back("ui.pid");
     EXPECT_EQ(left, expected);

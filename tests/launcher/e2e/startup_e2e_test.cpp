@@ -166,9 +166,10 @@ TEST_F(StartupTest, RendezvousLiesInAFolderOnlyTheUserCanWrite)
 {
     const std::string release = tree / "release";
     InstallUserCopy(home, "3000", marks, release);
-    pid_t first = SpawnProcess({pkg.launcher()}, Env()); // XDG_RUNTIME_DIR unset
+    pid_t first = SpawnProcess({pkg.launcher()}, Env());
     ASSERT_TRUE(WaitUntil([&] { return Marks() == 1; }));
-    const std::string folder = tmp + "/tidewell-runtime-" + std::to_string(getuid());
+    // In the per-user folder, whatever the session's runtime and temporary folders.
+    const std::string folder = home.install() + "/.run";
     struct stat st;
     ASSERT_EQ(lstat(folder.c_str(), &st), 0);
     EXPECT_TRUE(S_ISDIR(st.st_mode));
