@@ -1,10 +1,31 @@
 # Packs the sample client into a package archive and writes the package's INFO.
-# cmake -DCLIENT=<binary> -DSCRIPT=<start-stop> -DBUILD=<n> -DOUT_DIR=<root> [-DFORMAT=zip] -P pack.cmake
-foreach(_v CLIENT SCRIPT BUILD OUT_DIR)
+# cmake -DCLIENT=<binary> -DSCRIPT=<start-stop> -DOUT_DIR=<root>
+#       [-DVERSION=<major.minor.build>] [-DBUILD=<n>] [-DFORMAT=zip] -P pack.cmake
+# The build passes the project's version. Without VERSION the project() line of
+# this source tree gives it, so a repack by hand cannot disagree with the build;
+# BUILD replaces the build number (the demo and tests raise it for an upgrade).
+foreach(_v CLIENT SCRIPT OUT_DIR)
   if(NOT DEFINED ${_v})
     message(FATAL_ERROR "pack.cmake: ${_v} is not set")
   endif()
 endforeach()
+if(NOT DEFINED VERSION)
+  file(STRINGS "${CMAKE_CURRENT_LIST_DIR}/../CMakeLists.txt" _project REGEX "^project\\(")
+  if(NOT _project MATCHES "VERSION +([0-9.]+)")
+    message(FATAL_ERROR "pack.cmake: no version in the project() line of ${CMAKE_CURRENT_LIST_DIR}/../CMakeLists.txt")
+  endif()
+  set(VERSION ${CMAKE_MATCH_1})
+endif()
+if(NOT VERSION MATCHES "^([0-9]+)\\.([0-9]+)\\.([0-9]+)$")
+  message(FATAL_ERROR "pack.cmake: VERSION '${VERSION}' is not major.minor.build")
+endif()
+set(_major ${CMAKE_MATCH_1})
+set(_minor ${CMAKE_MATCH_2})
+if(NOT DEFINED BUILD)
+  set(BUILD ${CMAKE_MATCH_3})
+elseif(NOT BUILD MATCHES "^[0-9]+$")
+  message(FATAL_ERROR "pack.cmake: BUILD '${BUILD}' is not a number")
+endif()
 # zip by default: the launcher's count pass then reads only the central
 # directory instead of decompressing everything, and every entry carries a CRC
 # that the extraction checks (bench/RESULTS.md).
@@ -12,7 +33,7 @@ if(NOT DEFINED FORMAT)
   set(FORMAT zip)
 endif()
 
-set(_info "[Version]\nmajor_version=1\nminor_version=0\nbuild_version=${BUILD}\nicon_overlay_version=1\n")
+set(_info "[Version]\nmajor_version=${_major}\nminor_version=${_minor}\nbuild_version=${BUILD}\nicon_overlay_version=1\n")
 set(_tree "${OUT_DIR}/.package-tree")
 file(REMOVE_RECURSE "${_tree}")
 file(MAKE_DIRECTORY "${_tree}/bin" "${_tree}/package" "${OUT_DIR}/package")

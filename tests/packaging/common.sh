@@ -3,6 +3,10 @@ set -euo pipefail
 
 TW_PKG=tidewell-backup
 TW_PREFIX=/opt/Varnholt/Tidewell
+# The log-level conffile, and the link to it in the package installation.
+TW_CONF=/etc/opt/Varnholt/Tidewell/launcher.debug
+TW_CONF_LINK=$TW_PREFIX/log/launcher.debug
+TW_METAINFO=/usr/share/metainfo/example.tidewell_backup.tidewell.metainfo.xml
 
 fail() {
     echo "FAIL: $*" >&2
@@ -70,21 +74,49 @@ end_client_of() {
     done
 }
 
-# A full first installation by the launcher of the package installation ROOT
-# for a new HOME: exit 0, the per-user copy with the package's build number,
-# the log, and the started client (which is ended afterwards).
-first_installation_run() {
-    local root=$1 home=$2
-    local tmp=$home.tmp
-    mkdir -p "$home" "$tmp"
-    TW_CLIENT_HOME=$home
-    TW_CLEANUP_HOOKS+=(end_last_client)
+# The user the launcher runs as (TW_RUN_AS, needs root); the caller if empty.
+TW_RUN_AS=""
+as_user() {
+    if [ -n "$TW_RUN_AS" ]; then
+        runuser -u "$TW_RUN_AS" -- "$@"
+    else
+        "$@"
+    fi
+}
+
+# A HOME and a TMPDIR beside it for a launcher run, belonging to TW_RUN_AS.
+new_home() {
+    local home=$1
+    mkdir -p "$home" "$home.tmp"
+    if [ -n "$TW_RUN_AS" ]; then
+        # The scratch folder is private to its creator; the user must reach the home.
+        chmod 755 "$(dirname "$home")"
+        chown "$TW_RUN_AS:" "$home" "$home.tmp"
+    fi
+}
+
+# The launcher of the package installation ROOT started for HOME (by COMMAND,
+# the launcher in ROOT/bin unless given): exit 0, the per-user copy with the
+# package's build number, the log, and a client started afresh. The client is
+# ended afterwards unless KEEP is "keep" (it runs on as a user's would).
+# launcher_run ROOT HOME KEEP [COMMAND...]
+launcher_run() {
+    local root=$1 home=$2 keep=$3
+    shift 3
+    [ "$#" -gt 0 ] || set -- "$root/bin/tidewell-launcher"
+    [ -d "$home" ] || new_home "$home"
+    # Registered at the first run: clients end before a package hook purges.
+    [ "${#TW_CLIENT_HOMES[@]}" -gt 0 ] || TW_CLEANUP_HOOKS+=(end_last_client)
+    TW_CLIENT_HOMES+=("$home")
+    local pid_file=$home/.TidewellBackup/ui.pid
+    local old_pid=""
+    [ -f "$pid_file" ] && old_pid=$(cat "$pid_file")
     local rc=0
-    env -u QT_PLUGIN_PATH -u QT_QPA_PLATFORM_PLUGIN_PATH -u XDG_RUNTIME_DIR -u LANGUAGE \
-        HOME="$home" TMPDIR="$tmp" QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 LC_ALL=C.UTF-8 \
-        "$root/bin/tidewell-launcher" </dev/null >"$home.out" 2>&1 || rc=$?
+    as_user env -u QT_PLUGIN_PATH -u QT_QPA_PLATFORM_PLUGIN_PATH -u XDG_RUNTIME_DIR -u LANGUAGE \
+        HOME="$home" TMPDIR="$home.tmp" QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 LC_ALL=C.UTF-8 \
+        "$@" </dev/null >"$home.out" 2>&1 || rc=$?
     sed 's/^/   launcher: /' "$home.out"
-    [ "$rc" -eq 0 ] || fail "launcher in $root/bin exited with $rc"
+    [ "$rc" -eq 0 ] || fail "launcher ($*) exited with $rc"
 
     local info=$home/.TidewellBackup/Tidewell.app/INFO
     [ -f "$info" ] || fail "no per-user copy: $info is missing"
@@ -95,22 +127,44 @@ first_installation_run() {
     [ "$got" = "$want" ] || fail "per-user copy is build '$got', the package is build '$want'"
     [ -f "$home/.TidewellBackup/log/launcher.log" ] ||
         fail "no log at $home/.TidewellBackup/log/launcher.log"
-    note "per-user copy is build $got, log at $home/.TidewellBackup/log/launcher.log"
+    if [ -n "$TW_RUN_AS" ]; then
+        local owner
+        owner=$(stat -c %U "$info")
+        [ "$owner" = "$TW_RUN_AS" ] || fail "the per-user copy belongs to $owner, not $TW_RUN_AS"
+    fi
+    note "per-user copy is build $got${TW_RUN_AS:+ (user $TW_RUN_AS)}, log at $home/.TidewellBackup/log/launcher.log"
 
     # The start script returns at once; the client writes its pid file when up.
-    local i
+    local i now
     for i in $(seq 300); do
-        grep -q '^pid=[0-9][0-9]*$' "$home/.TidewellBackup/ui.pid" 2>/dev/null && break
+        now=$(cat "$pid_file" 2>/dev/null) || now=""
+        echo "$now" | grep -q '^pid=[0-9][0-9]*$' && [ "$now" != "$old_pid" ] && break
         sleep 0.1
     done
-    grep -q '^pid=[0-9][0-9]*$' "$home/.TidewellBackup/ui.pid" 2>/dev/null ||
-        fail "the started client never wrote $home/.TidewellBackup/ui.pid"
-    note "client started: $(cat "$home/.TidewellBackup/ui.pid")"
-    end_client_of "$home"
+    echo "$now" | grep -q '^pid=[0-9][0-9]*$' && [ "$now" != "$old_pid" ] ||
+        fail "the started client never wrote a new $pid_file (before: '$old_pid', now: '$now')"
+    note "client started: $now"
+    if [ -n "$old_pid" ]; then
+        local exe
+        exe=$(readlink "/proc/${old_pid#pid=}/exe" 2>/dev/null) || exe=""
+        case "$exe" in "$home"/*) fail "the client that ran before ($old_pid) still runs" ;; esac
+    fi
+    [ "$keep" = keep ] || end_client_of "$home"
 }
 
+# A full first installation by the launcher of the package installation ROOT
+# for a new HOME (see launcher_run); the client is ended afterwards.
+first_installation_run() {
+    local root=$1 home=$2
+    shift 2
+    [ ! -e "$home/.TidewellBackup" ] || fail "$home is not a new HOME"
+    launcher_run "$root" "$home" end "$@"
+}
+
+TW_CLIENT_HOMES=()
 end_last_client() {
-    [ -n "${TW_CLIENT_HOME:-}" ] && end_client_of "$TW_CLIENT_HOME"
+    local h
+    for h in "${TW_CLIENT_HOMES[@]}"; do end_client_of "$h"; done
 }
 
 # The tests that install the package into this machine run only where that is
@@ -153,26 +207,49 @@ prepare_system() {
         purge_package
     fi
     [ ! -e "$TW_PREFIX" ] || fail "$TW_PREFIX exists without the package $TW_PKG; not touching it"
-    TW_HAD_VARNHOLT=0
-    [ -e "$(dirname "$TW_PREFIX")" ] && TW_HAD_VARNHOLT=1
+    [ ! -e "$(dirname "$TW_CONF")" ] || fail "$(dirname "$TW_CONF") exists without the package $TW_PKG; not touching it"
+    # Folders that were there before (/opt, /etc/opt, ...) are shared: dpkg
+    # removes them at purge when empty, like any folder of a package, so they
+    # are put back as they were. Those the package made must go.
+    TW_KEEP_DIRS=()
+    local d
+    for d in /opt "$(dirname "$TW_PREFIX")" /etc/opt "$(dirname "$(dirname "$TW_CONF")")"; do
+        [ -d "$d" ] && TW_KEEP_DIRS+=("$d $(stat -c '%a %u %g' "$d")")
+    done
+    TW_CLEANUP_HOOKS+=(restore_shared_dirs)
     TW_CLEANUP_HOOKS+=(purge_package)
+}
+
+restore_shared_dirs() {
+    local entry d mode uid gid
+    for entry in "${TW_KEEP_DIRS[@]}"; do
+        read -r d mode uid gid <<<"$entry"
+        [ -d "$d" ] && continue
+        note "dpkg removed the empty shared folder $d; putting it back"
+        mkdir -p "$d" && chmod "$mode" "$d" && chown "$uid:$gid" "$d"
+    done
 }
 
 assert_purged() {
     [ -z "$(package_state)" ] || fail "$TW_PKG is still known to dpkg after purge: $(package_state)"
-    if [ -e "$TW_PREFIX" ]; then
-        find "$TW_PREFIX" | sed 's/^/   left: /'
-        fail "$TW_PREFIX is still there after purge"
-    fi
-    [ "$TW_HAD_VARNHOLT" -eq 1 ] || [ ! -e "$(dirname "$TW_PREFIX")" ] ||
-        fail "$(dirname "$TW_PREFIX") is still there after purge"
+    local d
+    for d in "$TW_PREFIX" "$(dirname "$TW_CONF")"; do
+        if [ -e "$d" ]; then
+            find "$d" | sed 's/^/   left: /'
+            fail "$d is still there after purge"
+        fi
+    done
+    for d in "$(dirname "$TW_PREFIX")" "$(dirname "$(dirname "$TW_CONF")")"; do
+        [ ! -e "$d" ] || printf '%s\n' "${TW_KEEP_DIRS[@]}" | grep -q "^$d " || fail "$d is still there after purge"
+    done
     assert_no_system_files
+    restore_shared_dirs
 }
 
 assert_no_system_files() {
     local f
     for f in "/usr/share/applications/$TW_PKG.desktop" "/usr/share/icons/hicolor/72x72/apps/$TW_PKG.png" \
-             "/usr/share/doc/$TW_PKG"; do
+             "/usr/share/doc/$TW_PKG" "$TW_METAINFO"; do
         [ ! -e "$f" ] || fail "$f is still there"
     done
 }

@@ -179,8 +179,12 @@ int RunSequence(int argc, char **argv)
     StrTable::InitStrTable();
     auto *launcher = new Launcher();
     ProcessingProgressDialog *dialog = LauncherProbe::Dialog(*launcher);
-    QObject::connect(dialog->findChild<QProgressBar *>(), &QProgressBar::valueChanged,
-                     [](int v) { printf("value %d\n", v); });
+    QObject::connect(dialog->findChild<QProgressBar *>(), &QProgressBar::valueChanged, [](int v) {
+        // Flushed at once: a child forked later (the start script) must not
+        // inherit buffered lines that an exit of its own could print again.
+        printf("value %d\n", v);
+        fflush(stdout);
+    });
     launcher->Run();
     launcher->Start();
     const int ret = app.exec();
