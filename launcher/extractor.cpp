@@ -24,7 +24,6 @@ namespace {
 
 const char *const kComp = "extractor_debug";
 const int kBlockSize = 10240;
-const int kPreparingTextId = 44;
 
 // Secure symlinks on top of the no-dot-dot check: without it an entry is
 // written through a symbolic link that an earlier entry planted (say "lib"
@@ -328,7 +327,7 @@ int Extractor::Extract()
     }
     TW_LOG(Logger::L_DEBUG, kComp, "[DEBUG] extractor(%d): decompress from '%s' to '%s'\n", source.c_str(),
            target.c_str());
-    Notify_Adapter::GetInstance().UpdateDialogText(StrTable::LoadStr(kPreparingTextId));
+    Notify_Adapter::GetInstance().UpdateDialogText(StrTable::LoadStr(StrTable::ID_INITIALIZING));
 
     const int total = Count();
     if (total <= 0) {

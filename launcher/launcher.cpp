@@ -28,12 +28,12 @@ ProcessingProgressDialog::ProcessingProgressDialog() : QProgressDialog(nullptr, 
     QFont font("Arial", -1, -1, false);
     const QString icon_path = QString::fromUtf8(Service::GetRootTidewellResourceInstallPath().c_str()) +
                               "/images/ico_72_tidewell.png";
-    setWindowTitle(StrTable::LoadStr(3));
+    setWindowTitle(StrTable::LoadStr(StrTable::ID_PRODUCT_NAME));
     setWindowIcon(QIcon(icon_path));
     setWindowFlags(Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
     setValue(0);
     setRange(0, 100);
-    setLabelText(StrTable::LoadStr(44));
+    setLabelText(StrTable::LoadStr(StrTable::ID_INITIALIZING));
     setFont(font);
     setFixedWidth(400);
     setModal(true);
@@ -96,7 +96,7 @@ void Worker::HandleServicce()
                 TW_LOG(Logger::L_ERR, kComp, "[ERROR] launcher(%d): Failed to upgrade package\n");
             } else {
                 emit sigUpdateProgress(100, 100);
-                emit sigSetLabelText(StrTable::LoadStr(160));
+                emit sigSetLabelText(StrTable::LoadStr(StrTable::ID_READY));
             }
         }
         // Also a change below the per-user folder: two removals of one tree

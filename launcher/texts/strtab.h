@@ -8,6 +8,12 @@ class StrTable {
 public:
     static constexpr int NUM_STRING_IDS = 170;
 
+    // The ids the launcher shows.
+    static constexpr int ID_PRODUCT_NAME = 3; // "Tidewell Backup": the dialog's title
+    static constexpr int ID_INITIALIZING =
+        44;                              // "Tidewell Backup is initializing...": the dialog's first label
+    static constexpr int ID_READY = 160; // "Tidewell Backup is ready.": the label once the copy is in place
+
     // English source texts and keys, indexed by string id; null until InitStrTable.
     static const char *stab[NUM_STRING_IDS];
     static const char *ktab[NUM_STRING_IDS];

@@ -18,6 +18,12 @@ namespace {
 
 const char kComp[] = "file_op_debug";
 
+// An [ERROR] line for a failed call: "<what>: <error text> (<errno>)", with
+// the caller's line as every log line has it.
+#define TW_LOG_FAILED_CALL(err, what, ...)                                                                   \
+    TW_LOG(Logger::L_ERR, kComp, "[ERROR] file-op(%d): " what ": %s (%d)\n", ##__VA_ARGS__, strerror(err),   \
+           (err))
+
 const size_t kCopyBufferSize = 33554432; // 32 MiB
 const size_t kTempPatternSize = 4096;
 const size_t kRealPathSize = 8192;
@@ -122,8 +128,7 @@ int CopyBytes(int in, int out)
     char *buf = static_cast<char *>(malloc(kCopyBufferSize));
     if (!buf) {
         int err = errno;
-        TW_LOG(Logger::L_ERR, kComp, "[ERROR] file-op(%d): FSCopy: malloc(%d): %s (%d)\n",
-               static_cast<int>(kCopyBufferSize), strerror(err), err);
+        TW_LOG_FAILED_CALL(err, "FSCopy: malloc(%d)", static_cast<int>(kCopyBufferSize));
         return -1;
     }
     int ret = 0;
@@ -133,15 +138,13 @@ int CopyBytes(int in, int out)
             break;
         if (n < 0) {
             int err = errno;
-            TW_LOG(Logger::L_ERR, kComp, "[ERROR] file-op(%d): CopyFile: read: %s (%d)\n", strerror(err),
-                   err);
+            TW_LOG_FAILED_CALL(err, "CopyFile: read");
             ret = -1;
             break;
         }
         int err = WriteAll(out, buf, static_cast<size_t>(n));
         if (err != 0) {
-            TW_LOG(Logger::L_ERR, kComp, "[ERROR] file-op(%d): CopyFile: write: %s (%d)\n", strerror(err),
-                   err);
+            TW_LOG_FAILED_CALL(err, "CopyFile: write");
             ret = IsNoSpace(err) ? -2 : -1;
             break;
         }
@@ -157,7 +160,7 @@ int PrepareDestination(int in, int out, const ustring &src, const ustring &dst)
     struct stat in_st, out_st;
     if (fstat(in, &in_st) != 0 || fstat(out, &out_st) != 0) {
         int err = errno;
-        TW_LOG(Logger::L_ERR, kComp, "[ERROR] file-op(%d): CopyFile: fstat: %s (%d)\n", strerror(err), err);
+        TW_LOG_FAILED_CALL(err, "CopyFile: fstat");
         return -1;
     }
     if (in_st.st_dev == out_st.st_dev && in_st.st_ino == out_st.st_ino) {
@@ -167,8 +170,7 @@ int PrepareDestination(int in, int out, const ustring &src, const ustring &dst)
     }
     if (S_ISREG(out_st.st_mode) && ftruncate(out, 0) != 0) {
         int err = errno;
-        TW_LOG(Logger::L_ERR, kComp, "[ERROR] file-op(%d): CopyFile: truncate(%s): %s (%d)\n", dst.c_str(),
-               strerror(err), err);
+        TW_LOG_FAILED_CALL(err, "CopyFile: truncate(%s)", dst.c_str());
         return -1;
     }
     return 0;
@@ -181,13 +183,13 @@ int SyncAndClose(int out, bool report)
     int ret = 0;
     if (fsync(out) != 0 && errno != EINVAL && errno != EROFS && report) {
         int err = errno;
-        TW_LOG(Logger::L_ERR, kComp, "[ERROR] file-op(%d): CopyFile: fsync: %s (%d)\n", strerror(err), err);
+        TW_LOG_FAILED_CALL(err, "CopyFile: fsync");
         ret = IsNoSpace(err) ? -2 : -1;
     }
     // Linux releases the descriptor even when close reports EINTR: never retried.
     if (close(out) != 0 && errno != EINTR && report && ret == 0) {
         int err = errno;
-        TW_LOG(Logger::L_ERR, kComp, "[ERROR] file-op(%d): CopyFile: close: %s (%d)\n", strerror(err), err);
+        TW_LOG_FAILED_CALL(err, "CopyFile: close");
         ret = IsNoSpace(err) ? -2 : -1;
     }
     return ret;
@@ -200,16 +202,14 @@ int CopyFile(const ustring &src, const ustring &dst, bool del_origin, const stru
     int in = open(src.c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0) {
         int err = errno;
-        TW_LOG(Logger::L_ERR, kComp, "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", src.c_str(),
-               strerror(err), err);
+        TW_LOG_FAILED_CALL(err, "CopyFile: open(%s)", src.c_str());
         return -1;
     }
     // A moved file stays private until its own mode is set.
     int out = open(dst.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, keep ? S_IRUSR | S_IWUSR : 0666);
     if (out < 0) {
         int err = errno;
-        TW_LOG(Logger::L_ERR, kComp, "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n", dst.c_str(),
-               strerror(err), err);
+        TW_LOG_FAILED_CALL(err, "CopyFile: open(%s)", dst.c_str());
         close(in);
         return -1;
     }
@@ -229,8 +229,7 @@ int CopyFile(const ustring &src, const ustring &dst, bool del_origin, const stru
     // The source goes only after its copy is safely on the device.
     if (ret == 0 && del_origin && unlink(src.c_str()) != 0) {
         int err = errno;
-        TW_LOG(Logger::L_ERR, kComp, "[ERROR] file-op(%d): CopyFile: unlink(%s): %s (%d)\n", src.c_str(),
-               strerror(err), err);
+        TW_LOG_FAILED_CALL(err, "CopyFile: unlink(%s)", src.c_str());
         ret = -1;
     }
     return ret;
@@ -595,8 +594,7 @@ int FSSyncDir(const ustring &path)
     int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0 || fsync(fd) != 0) {
         int err = errno;
-        TW_LOG(Logger::L_ERR, kComp, "[ERROR] file-op(%d): FSSyncDir(%s): %s (%d)\n", path.c_str(),
-               strerror(err), err);
+        TW_LOG_FAILED_CALL(err, "FSSyncDir(%s)", path.c_str());
         if (fd >= 0)
             close(fd);
         return -1;
@@ -614,8 +612,7 @@ int FSReplaceFile(const ustring &path, const std::string &content, mode_t mode)
     int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
     if (fd < 0) {
         int err = errno;
-        TW_LOG(Logger::L_ERR, kComp, "[ERROR] file-op(%d): FSReplaceFile: open(%s): %s (%d)\n", tmp.c_str(),
-               strerror(err), err);
+        TW_LOG_FAILED_CALL(err, "FSReplaceFile: open(%s)", tmp.c_str());
         return IsNoSpace(err) ? -2 : -1;
     }
     int err = WriteAll(fd, content.data(), content.size());
@@ -626,8 +623,7 @@ int FSReplaceFile(const ustring &path, const std::string &content, mode_t mode)
     if (err == 0 && rename(tmp.c_str(), path.c_str()) != 0)
         err = errno;
     if (err != 0) {
-        TW_LOG(Logger::L_ERR, kComp, "[ERROR] file-op(%d): FSReplaceFile(%s): %s (%d)\n", path.c_str(),
-               strerror(err), err);
+        TW_LOG_FAILED_CALL(err, "FSReplaceFile(%s)", path.c_str());
         unlink(tmp.c_str());
         return IsNoSpace(err) ? -2 : -1;
     }

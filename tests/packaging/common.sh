@@ -50,6 +50,8 @@ ini_value() {
 # its ui.pid; only a process whose executable lies in that HOME is signalled.
 end_client_of() {
     local home=$1
+    # An empty HOME would make every process on the machine match "$home"/*.
+    case "$home" in "" | / | //*) return 0 ;; esac
     local pid_file=$home/.TidewellBackup/ui.pid
     local pid=""
     [ -f "$pid_file" ] && pid=$(sed -n 's/^pid=\([0-9][0-9]*\)$/\1/p' "$pid_file")

@@ -142,6 +142,7 @@ TEST(Recovery, UnremovableBackupChangesNothingElse)
     std::vector<std::string> client = as_user;
     client.insert(client.end(), {s.App() + "/bin/tidewell-backup-ui", "120"});
     const pid_t client_pid = SpawnDetached(client);
+    ASSERT_GT(client_pid, 0); // never kill(-1) below
     WriteFile(s.home.install() + "/ui.pid", "pid=" + std::to_string(client_pid) + "\n");
     const Tree copy = TreeOf(s.App());
 

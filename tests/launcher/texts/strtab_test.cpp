@@ -351,8 +351,10 @@ TEST_F(StrTableTest, TextsArePlainAsciiWithBalancedMarkers)
 
 TEST_F(StrTableTest, WithoutTranslatorLoadStrReturnsEnglish)
 {
-    EXPECT_EQ(StrTable::LoadStr(3), QStringLiteral("Tidewell Backup"));
-    EXPECT_EQ(StrTable::LoadStr(160), QStringLiteral("Tidewell Backup is ready."));
+    EXPECT_EQ(StrTable::LoadStr(StrTable::ID_PRODUCT_NAME), QStringLiteral("Tidewell Backup"));
+    EXPECT_EQ(StrTable::LoadStr(StrTable::ID_INITIALIZING),
+              QStringLiteral("Tidewell Backup is initializing..."));
+    EXPECT_EQ(StrTable::LoadStr(StrTable::ID_READY), QStringLiteral("Tidewell Backup is ready."));
     for (int id = 0; id < StrTable::NUM_STRING_IDS; ++id) {
         EXPECT_EQ(StrTable::LoadStr(id), QString::fromLatin1(StrTable::stab[id])) << id;
     }
