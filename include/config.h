@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "posix_io.h"
 #include "ustring.h"
 
 class Config {
@@ -248,16 +249,7 @@ inline bool Config::format_entry(const ustring &key, const ustring &value, std::
 
 inline bool Config::write_all(int fd, const std::string &text)
 {
-    size_t done = 0;
-    while (done < text.size()) {
-        ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<size_t>(n);
-    }
-    return true;
+    return WriteAll(fd, text.data(), text.size()) == 0;
 }
 
 // Writes the whole store, or nothing: an entry that cannot be read back fails the call

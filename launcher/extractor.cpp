@@ -1,4 +1,5 @@
 #include "extractor.h"
+#include "posix_io.h"
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -126,12 +127,8 @@ template <typename Visit> bool WalkEntries(const ustring &source, const ustring 
 // the way (".TidewellBackup" kept on another disk) is followed, not deleted.
 bool CanonicalFolder(const ustring &folder, std::string *out)
 {
-    char *resolved = realpath(folder.c_str(), nullptr);
-    if (!resolved)
-        return false;
-    out->assign(resolved);
-    free(resolved);
-    return true;
+    *out = RealPath(folder.c_str());
+    return !out->empty();
 }
 
 // Makes the calling thread work in `folder` for the object's lifetime, so that

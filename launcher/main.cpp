@@ -5,6 +5,7 @@
 #include "VarnLocale.h"
 #include "launcher.h"
 #include "log.h"
+#include "posix_io.h"
 #include "qtsingleapplication.h"
 #include "strtab.h"
 #include "tidewell-service.h"
@@ -66,17 +67,7 @@ void print_plugin_path(const QString &path)
     sigemptyset(&pipe_signal);
     sigaddset(&pipe_signal, SIGPIPE);
     pthread_sigmask(SIG_BLOCK, &pipe_signal, &previous);
-    const char *data = line.constData();
-    size_t left = static_cast<size_t>(line.size());
-    while (left > 0) {
-        const ssize_t n = write(STDOUT_FILENO, data, left);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        data += n;
-        left -= static_cast<size_t>(n);
-    }
+    WriteAll(STDOUT_FILENO, line.constData(), static_cast<size_t>(line.size()));
     const struct timespec no_wait = {0, 0};
     sigtimedwait(&pipe_signal, nullptr, &no_wait);
     pthread_sigmask(SIG_SETMASK, &previous, nullptr);

@@ -1,5 +1,7 @@
 #include "client_process.h"
 
+#include "posix_io.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -34,17 +36,7 @@ bool IsInsideAny(const std::string &path, const std::vector<std::string> &dirs)
 
 bool ReadLink(const std::string &path, std::string *target)
 {
-    std::vector<char> buf(256);
-    for (;;) {
-        ssize_t n = readlink(path.c_str(), buf.data(), buf.size());
-        if (n < 0)
-            return false;
-        if (static_cast<size_t>(n) < buf.size()) {
-            target->assign(buf.data(), static_cast<size_t>(n));
-            return true;
-        }
-        buf.resize(buf.size() * 2);
-    }
+    return ReadLinkText(path.c_str(), target);
 }
 
 bool ReadWholeFile(const std::string &path, std::string *content)
@@ -63,12 +55,7 @@ bool ReadWholeFile(const std::string &path, std::string *content)
 
 std::string CanonicalPath(const std::string &path)
 {
-    char *resolved = realpath(path.c_str(), nullptr);
-    if (!resolved)
-        return std::string();
-    std::string result(resolved);
-    free(resolved);
-    return result;
+    return RealPath(path.c_str());
 }
 
 std::vector<std::string> AsGivenAndCanonical(const ustring &dir)

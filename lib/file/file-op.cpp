@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "log.h"
+#include "posix_io.h"
 #include "tmp_name_gen.h"
 
 namespace {
@@ -26,7 +27,6 @@ const char kComp[] = "file_op_debug";
 
 const size_t kCopyBufferSize = 33554432; // 32 MiB
 const size_t kTempPatternSize = 4096;
-const size_t kRealPathSize = 8192;
 const size_t kLinkBufferSize = 4096;
 
 const uint32_t kNfsMagic = 0x6969;
@@ -105,21 +105,6 @@ ssize_t ReadRetrying(int fd, char *buf, size_t len)
         n = read(fd, buf, len);
     } while (n < 0 && errno == EINTR);
     return n;
-}
-
-// Writes all of buf, resuming after short writes and signals; 0 or the error number.
-int WriteAll(int fd, const char *buf, size_t len)
-{
-    while (len > 0) {
-        ssize_t n = write(fd, buf, len);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return n == 0 ? EIO : errno;
-        buf += n;
-        len -= static_cast<size_t>(n);
-    }
-    return 0;
 }
 
 // -1 or -2 (no space) for a failed copy; 0 when all bytes arrived.
@@ -235,24 +220,6 @@ int CopyFile(const ustring &src, const ustring &dst, bool del_origin, const stru
     return ret;
 }
 
-// The whole link text, however long, for recreating a link elsewhere.
-bool ReadWholeLink(const char *path, off_t size_hint, std::string &text)
-{
-    size_t cap = size_hint > 0 ? static_cast<size_t>(size_hint) + 1 : 256;
-    for (int tries = 0; tries < 16; ++tries, cap *= 2) {
-        std::string buf(cap, '\0');
-        ssize_t n = readlink(path, &buf[0], cap);
-        if (n < 0)
-            return false;
-        if (static_cast<size_t>(n) < cap) {
-            text.assign(buf.data(), static_cast<size_t>(n));
-            return true;
-        }
-    }
-    errno = ENAMETOOLONG;
-    return false;
-}
-
 // Names first, work after: the listing must not change while it is read.
 bool ListNames(const ustring &dir, std::vector<ustring> &names)
 {
@@ -294,7 +261,7 @@ int MoveSymbolicLink(const ustring &from, const ustring &to, const struct stat &
     const ustring tmp = to + ".tw-" + TmpNameGen::getInstance().getTmpName();
     std::string text;
     int err = 0;
-    if (!ReadWholeLink(from.c_str(), st.st_size, text) || symlink(text.c_str(), tmp.c_str()) != 0) {
+    if (!ReadLinkText(from.c_str(), &text) || symlink(text.c_str(), tmp.c_str()) != 0) {
         err = errno;
     } else {
         const struct timespec times[2] = {st.st_atim, st.st_mtim};
@@ -865,8 +832,8 @@ bool IsMSDOS(const ustring &path)
 int FSGetRealPath(ustring &path)
 {
     TW_LOG(Logger::L_DEBUG, kComp, "[DEBUG] file-op(%d):  org path [%s]\n", path.c_str());
-    char resolved[kRealPathSize];
-    if (!realpath(path.c_str(), resolved))
+    const std::string resolved = RealPath(path.c_str());
+    if (resolved.empty())
         return -1;
     path = resolved;
     TW_LOG(Logger::L_DEBUG, kComp, "[DEBUG] file-op(%d):  get full path [%s]\n", path.c_str());
