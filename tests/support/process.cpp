@@ -40,6 +40,8 @@ int DecodeStatus(int status, int *signal_out)
 
 void ExecChild(const std::vector<std::string> &argv, const ProcessOptions &opts)
 {
+    // The test runner may ignore SIGPIPE itself; a child must not inherit that.
+    signal(SIGPIPE, SIG_DFL);
     for (const std::string &name : opts.unset)
         unsetenv(name.c_str());
     for (const auto &kv : opts.env)
@@ -68,6 +70,10 @@ ProcessResult RunProcess(const std::vector<std::string> &argv, const ProcessOpti
     int out_pipe[2], err_pipe[2];
     if (pipe2(out_pipe, O_CLOEXEC) != 0 || pipe2(err_pipe, O_CLOEXEC) != 0)
         throw std::runtime_error("pipe failed");
+    if (opts.closed_stdout) {
+        close(out_pipe[0]); // nobody will ever read
+        out_pipe[0] = -1;
+    }
     pid_t pid = fork();
     if (pid < 0)
         throw std::runtime_error("fork failed");
@@ -82,7 +88,7 @@ ProcessResult RunProcess(const std::vector<std::string> &argv, const ProcessOpti
     ProcessResult result;
     struct pollfd fds[2] = {{out_pipe[0], POLLIN, 0}, {err_pipe[0], POLLIN, 0}};
     std::string *sinks[2] = {&result.out, &result.err};
-    int open_fds = 2;
+    int open_fds = out_pipe[0] < 0 ? 1 : 2;
     const double deadline = Now() + opts.timeout_seconds;
     bool killed = false;
     while (open_fds > 0) {

@@ -23,6 +23,9 @@ struct ProcessOptions {
     std::vector<std::string> unset;         // variables removed from the environment
     std::string cwd;
     int timeout_seconds = 120; // killed with SIGKILL after that
+    // RunProcess only: standard output is a pipe whose reader has gone before
+    // the program starts (a terminal closed under it); `out` stays empty.
+    bool closed_stdout = false;
 };
 
 // In a forked child: applies `opts` (environment, working folder) and executes

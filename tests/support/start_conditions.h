@@ -1,5 +1,5 @@
 // Start-up conditions a user's session may hand the launcher: an X display
-// with no server behind it, a standard output whose reader has gone.
+// with no server behind it (a closed standard output is ProcessOptions::closed_stdout).
 #ifndef TIDEWELL_TESTS_START_CONDITIONS_H
 #define TIDEWELL_TESTS_START_CONDITIONS_H
 
@@ -13,10 +13,6 @@ namespace tw_test {
 // ":N" (N from 99 up) with neither a socket, an abstract socket nor a lock
 // file of an X server on this machine.
 std::string DisplayWithNoServer();
-
-// Runs like RunProcess, but standard output is a pipe whose read end was
-// closed before the program started; `out` stays empty.
-ProcessResult RunWithClosedStdout(const std::vector<std::string> &argv, const ProcessOptions &opts);
 
 } // namespace tw_test
 

@@ -334,7 +334,9 @@ TEST_F(StartupTest, OutputNobodyReadsNeitherStopsTheRunNorReachesTheStartScript)
                                "  case $key in SigIgn:|SigBlk:) echo \"$key $value\" >> '" +
                                signals + "';; esac\ndone < /proc/$$/status\necho start >> '" + marks + "'\n";
     InstallClientPackage(script);
-    ProcessResult r = RunWithClosedStdout({pkg.launcher()}, Env());
+    ProcessOptions opts = Env();
+    opts.closed_stdout = true;
+    ProcessResult r = RunProcess({pkg.launcher()}, opts);
     EXPECT_EQ(r.exit_code, 0) << "signal " << r.term_signal << "\n" << r.err;
     EXPECT_TRUE(CopyInstalled(home));
     EXPECT_EQ(Marks(), 1);
